@@ -1,0 +1,50 @@
+#include "cli/cli.h"
+
+#include <ostream>
+
+namespace kvor::cli {
+
+namespace {
+
+using Handler = int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&);
+
+struct Command {
+  const char* name;
+  const char* usage;
+  size_t argumentCount;
+  Handler run;
+};
+
+const Command kCommands[] = {
+    {"new", "new ФАЙЛ — создать новую декларацию", 1, CommandNew},
+    {"dump", "dump ФАЙЛ — вывести декларацию в формате JSON", 1, CommandDump},
+    {"load", "load JSON ФАЙЛ — сохранить декларацию, описанную в JSON", 2, CommandLoad},
+};
+
+void PrintUsage(std::ostream& err) {
+  err << "Использование: kvor КОМАНДА АРГУМЕНТЫ\nКоманды:\n";
+  for (const Command& command : kCommands) err << "  " << command.usage << "\n";
+}
+
+}  // namespace
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty()) {
+    PrintUsage(err);
+    return kExitError;
+  }
+  for (const Command& command : kCommands) {
+    if (args[0] != command.name) continue;
+    std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (rest.size() != command.argumentCount) {
+      err << "Использование: kvor " << command.usage << "\n";
+      return kExitError;
+    }
+    return command.run(rest, out, err);
+  }
+  err << "Неизвестная команда: " << args[0] << "\n";
+  PrintUsage(err);
+  return kExitError;
+}
+
+}  // namespace kvor::cli

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace kvor::cli {
+
+// Exit statuses of the command-line tool.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFindings = 1;
+inline constexpr int kExitError = 2;
+
+// Runs the command-line tool on its arguments (without the program name). Output goes to `out`,
+// messages in Russian to `err`.
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// The commands, one per file; each returns an exit status.
+int CommandNew(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int CommandDump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int CommandLoad(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace kvor::cli

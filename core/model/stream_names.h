@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace kvor::streams {
+
+// Names of the streams of a return file. Records of lists add their 0-based number with at
+// least three digits, sub-records a second such number: "@SourseIncome000002".
+inline constexpr std::string_view kDeclInfo = "@DeclInfo";
+inline constexpr std::string_view kPersonName = "@PersonName";
+inline constexpr std::string_view kPersonDocument = "@PersonDocument";
+inline constexpr std::string_view kForeigner = "@Foreigner";
+inline constexpr std::string_view kPhoneForeignerHome = "@PhoneForeignerHome";
+inline constexpr std::string_view kPhoneForeignerWork = "@PhoneForeignerWork";
+inline constexpr std::string_view kPersonAddress = "@PersonAddress";
+inline constexpr std::string_view kHomePhone = "@HomePhone";
+inline constexpr std::string_view kWorkPhone = "@WorkPhone";
+inline constexpr std::string_view kDeclInquiry = "@DeclInquiry";
+inline constexpr std::string_view kDeclForeign = "@DeclForeign";
+inline constexpr std::string_view kDeclInvestTov = "@DeclInvestTov";
+inline constexpr std::string_view kDeclBusiness = "@DeclBusiness";
+inline constexpr std::string_view kNalog = "@Nalog";
+inline constexpr std::string_view kNalogSub = "@NalogSub";
+
+// The title this program writes into the header of a return file.
+inline constexpr std::string_view kCurrentTitle = "Zedo2014";
+
+inline std::string Numbered(std::string_view prefix, int n) {
+  char digits[16];
+  std::snprintf(digits, sizeof digits, "%.3d", n);
+  return std::string(prefix) + digits;
+}
+
+inline std::string Numbered(std::string_view prefix, int n, int m) {
+  char digits[32];
+  std::snprintf(digits, sizeof digits, "%.3d%.3d", n, m);
+  return std::string(prefix) + digits;
+}
+
+}  // namespace kvor::streams
