@@ -152,6 +152,18 @@ struct mTDeclaration {
     v("ForeignerFixedPayments", self.ForeignerFixedPayments);
     v("CorIncome", self.CorIncome);
     v("CorExpense", self.CorExpense);
+    v("PersonInformation", self.PersonInformation);
+    v("Incomes13", self.Incomes13);
+    v("Incomes13NR", self.Incomes13NR);
+    v("Incomes35", self.Incomes35);
+    v("Dividends", self.Dividends);
+    v("CurrencyIncomes", self.CurrencyIncomes);
+    v("InvestTovs", self.InvestTovs);
+    v("BusinessIncomes", self.BusinessIncomes);
+    v("StandartDeduct", self.StandartDeduct);
+    v("SocialDeduct", self.SocialDeduct);
+    v("ConstructionDeduct", self.ConstructionDeduct);
+    v("CBDeduct", self.CBDeduct);
     v("Nalogs", self.Nalogs);
   }
   friend bool operator==(const mTDeclaration&, const mTDeclaration&) = default;

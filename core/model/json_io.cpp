@@ -17,6 +17,10 @@ mTDeclaration DeclarationFromJsonText(std::string_view text) {
   }
   mTDeclaration declaration;
   FromJson(json, declaration, "");
+  // Payer totals are not part of the text: they are the sums of the payers' incomes.
+  for (auto& payer : declaration.Incomes13) payer.RebuildItogIncomeSum();
+  for (auto& payer : declaration.Incomes13NR) payer.RebuildItogIncomeSum();
+  for (auto& partnership : declaration.InvestTovs) partnership.RebuildItogIncomeSum();
   return declaration;
 }
 
