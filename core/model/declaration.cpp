@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "core/model/record_io.h"
 #include "core/model/stream_names.h"
 #include "core/storage/document_storage.h"
 #include "core/storage/errors.h"
@@ -182,22 +183,22 @@ void mTDeclaration::Load(mTDocumentStorage& storage) {
   PersonInformation.Load(storage);
 
   if (HasIncome(kIncomeInCountry)) {
-    storage.OpenStream(streams::kDeclInquiry);
+    record_io::OpenRecordStream(storage, streams::kDeclInquiry);
     LoadList(storage, Incomes13, [&](auto& r, int i) { r.Load(storage, i, false); });
     LoadList(storage, Incomes13NR, [&](auto& r, int i) { r.Load(storage, i, true); });
     LoadList(storage, Incomes35, [&](auto& r, int i) { r.Load(storage, i); });
     LoadList(storage, Dividends, [&](auto& r, int i) { r.Load(storage, i); });
   }
   if (HasIncome(kIncomeInvestTov)) {
-    storage.OpenStream(streams::kDeclInvestTov);
+    record_io::OpenRecordStream(storage, streams::kDeclInvestTov);
     LoadList(storage, InvestTovs, [&](auto& r, int i) { r.Load(storage, i); });
   }
   if (HasIncome(kIncomeForeign)) {
-    storage.OpenStream(streams::kDeclForeign);
+    record_io::OpenRecordStream(storage, streams::kDeclForeign);
     LoadList(storage, CurrencyIncomes, [&](auto& r, int i) { r.Load(storage, i); });
   }
   if (HasIncome(kIncomeBusiness)) {
-    storage.OpenStream(streams::kDeclBusiness);
+    record_io::OpenRecordStream(storage, streams::kDeclBusiness);
     LoadList(storage, BusinessIncomes, [&](auto& r, int i) { r.Load(storage, i); });
     ActualPrepayment = storage.ReadCurrency();
     SupposeIncome = storage.ReadCurrency();
@@ -217,7 +218,7 @@ void mTDeclaration::Load(mTDocumentStorage& storage) {
     CBDeduct.Load(storage);
   }
 
-  storage.OpenStream(streams::kNalog);
+  record_io::OpenRecordStream(storage, streams::kNalog);
   LoadList(storage, Nalogs, [&](auto& r, int i) { r.Load(storage, i); });
 }
 

@@ -1,5 +1,9 @@
 #include "core/model/invest_tov.h"
 
+#include "core/model/record_io.h"
+#include "core/model/stream_names.h"
+#include "core/storage/document_storage.h"
+
 namespace kvor {
 
 int mTInvestTov::AddIncome(const mTInvestTovIncome& income) {
@@ -24,6 +28,56 @@ void mTInvestTov::RebuildItogIncomeSum() {
   Money total;
   for (const mTInvestTovIncome& income : InvestIncomes) total += income.IncomeSum;
   ItogIncomeSum = total;
+}
+
+void mTInvestTov::Save(mTDocumentStorage& storage, int index) const {
+  WithContextCode(399, [&] {
+    storage.CreateStream(streams::Numbered(streams::kInvestTov, index));
+    storage.WriteString(SourseINN);
+    storage.WriteString(SourseKPP);
+    storage.WriteString(SourseOKTMO);
+    storage.WriteString(SourseIncomeName);
+    storage.WriteCurrency(HoldSum);
+    storage.WriteCurrency(OblSum);
+    storage.WriteCurrency(TaxIsch);
+    storage.WriteInteger(static_cast<uint32_t>(InvestIncomes.size()));
+    for (size_t m = 0; m < InvestIncomes.size(); ++m) {
+      const mTInvestTovIncome& income = InvestIncomes[m];
+      storage.CreateStream(
+          streams::Numbered(streams::kInvestTovIncome, index, static_cast<int>(m)));
+      storage.WriteInteger(static_cast<uint32_t>(income.OperationKind));
+      storage.WriteCurrency(income.IncomeSum);
+      storage.WriteCurrency(income.ExpenseSum);
+      storage.WriteCurrency(income.RewardSum);
+      storage.WriteCurrency(income.PrevYearsSum);
+    }
+  });
+}
+
+void mTInvestTov::Load(mTDocumentStorage& storage, int index) {
+  WithContextCode(400, [&] {
+    record_io::OpenRecordStream(storage, streams::Numbered(streams::kInvestTov, index));
+    SourseINN = storage.ReadString();
+    SourseKPP = storage.ReadString();
+    SourseOKTMO = storage.ReadString();
+    SourseIncomeName = storage.ReadString();
+    HoldSum = storage.ReadCurrency();
+    OblSum = storage.ReadCurrency();
+    TaxIsch = storage.ReadCurrency();
+    const int count = record_io::CheckedCount(storage, storage.ReadInteger());
+    // The total is not stored: adding the incomes rebuilds it.
+    ItogIncomeSum = Money();
+    for (int m = 0; m < count; ++m) {
+      record_io::OpenRecordStream(storage, streams::Numbered(streams::kInvestTovIncome, index, m));
+      mTInvestTovIncome income;
+      income.OperationKind = storage.ReadInteger();
+      income.IncomeSum = storage.ReadCurrency();
+      income.ExpenseSum = storage.ReadCurrency();
+      income.RewardSum = storage.ReadCurrency();
+      income.PrevYearsSum = storage.ReadCurrency();
+      record_io::AddingLoadedSum([&] { AddIncome(income); });
+    }
+  });
 }
 
 }  // namespace kvor

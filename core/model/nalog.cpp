@@ -1,5 +1,6 @@
 #include "core/model/nalog.h"
 
+#include "core/model/record_io.h"
 #include "core/model/stream_names.h"
 #include "core/storage/document_storage.h"
 
@@ -16,7 +17,7 @@ void mTNalog::Save(mTDocumentStorage& storage, int index) const {
 
 void mTNalog::Load(mTDocumentStorage& storage, int index) {
   WithContextCode(376, [&] {
-    storage.OpenStream(streams::Numbered(streams::kNalogSub, index));
+    record_io::OpenRecordStream(storage, streams::Numbered(streams::kNalogSub, index));
     NalogText1 = storage.ReadString();
     NalogText2 = storage.ReadString();
     NalogSum = storage.ReadCurrency();

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/common/date.h"
 
@@ -104,5 +105,9 @@ struct mTPersonInformation {
   }
   friend bool operator==(const mTPersonInformation&, const mTPersonInformation&) = default;
 };
+
+// The year of a known file title (four letters and a year from 2004 to 2014, "Zedo2014"); 0 for
+// any other title.
+int KnownTitleYear(std::string_view title);
 
 }  // namespace kvor

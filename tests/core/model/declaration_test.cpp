@@ -20,6 +20,16 @@ mTDeclaration NewReturn() {
 
 const std::string kHeader = "DLSG            Zedo20140102" + std::string(32, 'F');
 
+// The taxpayer streams of a new return: empty names, the reserved code "0", the document dated
+// 01.01.1990 and the birth 01.01.1977, a citizen of Russia (643), empty address and phones.
+const std::string kNewTaxpayer =
+    "0011@PersonName" + std::string("0000") + "0000" + "0000" + "0000" + "0000" + "00010" +
+    "0015@PersonDocument" + "00010" + "0000" + "0000" + "000532874" + "000528126" + "0000" +
+    "0000" + "00010" + "0010@Foreigner" + "0000" + "0006" + test::Cp1251("РОССИЯ") + "0000" +
+    "0003643" + "0019@PhoneForeignerHome" + "0000" + "0000" + "0019@PhoneForeignerWork" + "0000" +
+    "0000" + "0014@PersonAddress" + "00010" + "0000" + "00010" + std::string(9 * 4, '0') +
+    "0010@HomePhone" + "0000" + "0000" + "0010@WorkPhone" + "0000" + "0000";
+
 TEST(DeclarationTest, InitialValues) {
   mTDeclaration d;
   EXPECT_EQ(d.TaxpayerKind, 5);
@@ -68,7 +78,7 @@ TEST(DeclarationTest, DeclInfoValueOrder) {
       "000541991" + "00011" + "00016" + "00012" + "00010" + "00011" + "000211" + "000212" +
       "000213" + "000214" + "00010" + "00010" + "00010" + "00010" + "00010" + "000217" + "0012" +
       test::Cp1251("Доверенность") + "00061000.5" + "0006" + test::Cp1251("Петров") + "0003" +
-      test::Cp1251("ООО") + "00041200" + "0006@Nalog" + "00010";
+      test::Cp1251("ООО") + "00041200" + kNewTaxpayer + "0006@Nalog" + "00010";
   EXPECT_EQ(d.SaveToBytes(), expected);
   mTDeclaration loaded;
   loaded.LoadFromBytes(expected);
