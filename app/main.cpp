@@ -1,10 +1,8 @@
 #include <QApplication>
 
-#include "ui/shell/form_main.h"
+#include "ui/shell/program.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  kvor::ui::TFormMain window;
-  window.show();
-  return app.exec();
+  return kvor::ui::RunProgram(app);
 }

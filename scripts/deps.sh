@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config nlohmann-json3-dev libpugixml-dev uuid-dev)
 for part in "$@"; do
   case "$part" in
-    ui) packages+=(qt6-base-dev libzint-dev fonts-dejavu-core) ;;
+    ui) packages+=(qt6-base-dev qt6-svg-dev libzint-dev fonts-dejavu-core) ;;
     test) packages+=(libgtest-dev libbenchmark-dev libxml2-utils iso-codes clang libclang-rt-14-dev) ;;
   esac
 done

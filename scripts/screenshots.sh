@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Takes the screenshots of the main window in docs/screenshots/ under a virtual X display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/deps.sh ui
+if ! command -v xvfb-run >/dev/null; then
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq xvfb xauth
+fi
+cmake -S . -B build-run -G Ninja -DCMAKE_BUILD_TYPE=Release -DKVOR_BUILD_TESTS=OFF \
+  -DKVOR_BUILD_BENCH=OFF >/dev/null
+cmake --build build-run --target kvor2014_screenshots
+mkdir -p docs/screenshots
+xvfb-run -a -s "-screen 0 1000x760x24" build-run/bin/kvor2014_screenshots docs/screenshots
