@@ -189,13 +189,15 @@ void mTDeclaration::Load(mTDocumentStorage& storage) {
     LoadList(storage, Incomes35, [&](auto& r, int i) { r.Load(storage, i); });
     LoadList(storage, Dividends, [&](auto& r, int i) { r.Load(storage, i); });
   }
-  if (HasIncome(kIncomeInvestTov)) {
-    record_io::OpenRecordStream(storage, streams::kDeclInvestTov);
-    LoadList(storage, InvestTovs, [&](auto& r, int i) { r.Load(storage, i); });
-  }
+  // Read in the order written, so that every stream is found where the previous one ends and
+  // never at a text value equal to its name.
   if (HasIncome(kIncomeForeign)) {
     record_io::OpenRecordStream(storage, streams::kDeclForeign);
     LoadList(storage, CurrencyIncomes, [&](auto& r, int i) { r.Load(storage, i); });
+  }
+  if (HasIncome(kIncomeInvestTov)) {
+    record_io::OpenRecordStream(storage, streams::kDeclInvestTov);
+    LoadList(storage, InvestTovs, [&](auto& r, int i) { r.Load(storage, i); });
   }
   if (HasIncome(kIncomeBusiness)) {
     record_io::OpenRecordStream(storage, streams::kDeclBusiness);

@@ -143,18 +143,35 @@ void mTDocumentStorage::IndexStreams() {
   indexed_ = true;
 }
 
+bool mTDocumentStorage::NextValueIs(std::string_view name) const {
+  const std::string& data = loader_->Data();
+  if (position_ > data.size() || data.size() - position_ < 4 + name.size()) return false;
+  char length[8];
+  std::snprintf(length, sizeof length, "%04zu", name.size());
+  return std::string_view(data).substr(position_, 4) == length &&
+         std::string_view(data).substr(position_ + 4, name.size()) == name;
+}
+
 bool mTDocumentStorage::HasStream(std::string_view name) {
   RequireOpen(211);
+  if (NextValueIs(name)) return true;
   if (!indexed_) IndexStreams();
   return streams_.find(std::string(name)) != streams_.end();
 }
 
 void mTDocumentStorage::OpenStream(std::string_view name) {
   RequireOpen(211);
-  if (!indexed_) IndexStreams();
-  auto found = streams_.find(std::string(name));
-  if (found == streams_.end()) throw mEOpenStream(messages::kNoStream, 210);
-  position_ = found->second;
+  // Streams are read back in the order they were written, so the wanted one normally starts
+  // at the current position. Taking it from there first keeps a text value that happens to
+  // equal a stream name, earlier in the file, from passing for the stream.
+  if (NextValueIs(name)) {
+    position_ += 4 + name.size();
+  } else {
+    if (!indexed_) IndexStreams();
+    auto found = streams_.find(std::string(name));
+    if (found == streams_.end()) throw mEOpenStream(messages::kNoStream, 210);
+    position_ = found->second;
+  }
   CurrentStream_ = std::string(name);
 }
 

@@ -17,8 +17,10 @@ namespace kvor {
 // The file is a 60-byte header ("DLSG", the title right-aligned in 20 characters, "01", "02",
 // 32 "F") followed by values back to back. Every value, stream names included, is a
 // four-digit length and that many bytes of Windows-1251 text. A stream is its name followed by
-// its values; the reader finds a stream by walking the values from byte 60 and taking the first
-// value whose text is the name, so text inside a value can never pass for a stream name.
+// its values. The reader takes a stream from the current position when it starts there (streams
+// are read back in the order they were written); otherwise it walks the values from byte 60 and
+// takes the first value whose text is the name, so text inside a value can never pass for a
+// stream name.
 //
 // Strings cross this interface as UTF-8 and are converted at the file edge.
 class mTDocumentStorage {
@@ -74,6 +76,8 @@ class mTDocumentStorage {
   std::string_view ReadRawValue(uint16_t notOpenCode, bool numeric);
   std::string_view Take(size_t count);
   void IndexStreams();
+  // Whether the value at the current position is exactly `name`.
+  bool NextValueIs(std::string_view name) const;
 
   mTFileLoader* loader_;
   bool ReadOnly_ = false;

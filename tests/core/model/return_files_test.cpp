@@ -99,6 +99,22 @@ TEST(FullReturnTest, JsonDumpLoadDumpIsIdentical) {
     EXPECT_EQ(json.find(key), std::string::npos) << key;
 }
 
+TEST(FullReturnTest, TextsEqualToStreamNamesSurvive) {
+  mTDeclaration d = Loaded(FullBytes());
+  d.InspectionNumber = "@PersonName";
+  d.PersonInformation.SurName = "@PersonDocument";
+  d.PersonInformation.Building = "@HomePhone";
+  d.Incomes13[0].SourseIncomeName = "@SourseIncome000000";
+  d.CurrencyIncomes[1].CurrencyName = "@DeclInvestTov";
+  d.InvestTovs[1].SourseIncomeName = "@DeclBusiness";
+  d.SocialDeduct.PensContracts[0].ContractNumber = "@PensSub001";
+  d.Nalogs[0].NalogText1 = "@Nalog";
+  const std::string bytes = d.SaveToBytes();
+  const mTDeclaration loaded = Loaded(bytes);
+  EXPECT_EQ(loaded, d);
+  EXPECT_EQ(loaded.SaveToBytes(), bytes);
+}
+
 TEST(FullReturnTest, PayerTotalsAreTheSumsOfTheIncomes) {
   const mTDeclaration d = Loaded(FullBytes());
   // Twelve monthly salaries of 25000, holiday pay of 14600.55 and aid of 6000.
