@@ -45,6 +45,29 @@ TEST(CliTest, LoadGivesBackTheSameJson) {
   EXPECT_EQ(test::ReadFile(dir.File("b.kv4")), test::ReadFile(dir.File("a.kv4")));
 }
 
+TEST(CliTest, FullReturnDumpsAndLoadsWhole) {
+  test::TempDir dir;
+  const std::string json = test::ReadFile(test::FixturePath("model/full_return.json"));
+  Result dump = RunKvor({"dump", test::FixturePath("model/full_return.kv4")});
+  ASSERT_EQ(dump.status, 0) << dump.err;
+  EXPECT_EQ(dump.out, json);
+  Result load = RunKvor({"load", test::FixturePath("model/full_return.json"), dir.File("f.kv4")});
+  ASSERT_EQ(load.status, 0) << load.err;
+  EXPECT_EQ(test::ReadFile(dir.File("f.kv4")),
+            test::ReadFile(test::FixturePath("model/full_return.kv4")));
+
+  // A value of the wrong kind deep in the text names its place.
+  std::string bad = json;
+  const std::string month = "\"Month\": 12\n";
+  ASSERT_NE(bad.find(month), std::string::npos);
+  bad.replace(bad.find(month), month.size(), "\"Month\": \"12\"\n");
+  test::WriteFile(dir.File("bad.json"), bad);
+  Result refused = RunKvor({"load", dir.File("bad.json"), dir.File("g.kv4")});
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.err, "Поле «Incomes13[0].Incomes[11].Month»: ожидается целое число\n");
+  EXPECT_FALSE(test::FileExists(dir.File("g.kv4")));
+}
+
 TEST(CliTest, DamagedFilesGiveTheMessageAndStatusTwo) {
   const std::string damaged = "Неправильный формат файла декларации, возможно он поврежден.\n";
   struct Case {
