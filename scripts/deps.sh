@@ -1,11 +1,12 @@
 # Installs the Debian packages the project needs, only those that are missing.
-# Usage (sourced or run): scripts/deps.sh [ui] [test]
+# Usage (sourced or run): scripts/deps.sh [ui] [test] [screenshots]
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config nlohmann-json3-dev libpugixml-dev uuid-dev)
 for part in "$@"; do
   case "$part" in
     ui) packages+=(qt6-base-dev qt6-svg-dev libzint-dev fonts-dejavu-core) ;;
+    screenshots) packages+=(xvfb xauth) ;;
     test) packages+=(libgtest-dev libbenchmark-dev libxml2-utils iso-codes clang libclang-rt-14-dev) ;;
   esac
 done

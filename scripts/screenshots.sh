@@ -3,10 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/deps.sh ui
-if ! command -v xvfb-run >/dev/null; then
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq xvfb xauth
-fi
+bash scripts/deps.sh ui screenshots
 cmake -S . -B build-run -G Ninja -DCMAKE_BUILD_TYPE=Release -DKVOR_BUILD_TESTS=OFF \
   -DKVOR_BUILD_BENCH=OFF >/dev/null
 cmake --build build-run --target kvor2014_screenshots
