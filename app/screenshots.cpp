@@ -1,5 +1,5 @@
-// Takes the screenshots of the main window shown in the README: with captions under the tool
-// bar buttons and without. Run under a display (scripts/screenshots.sh uses Xvfb):
+// Takes the screenshots shown in the README: the splash, and the main window with captions under
+// the tool bar buttons and without. Run under a display (scripts/screenshots.sh uses Xvfb):
 //   kvor2014_screenshots OUTPUT_FOLDER
 #include <QAction>
 #include <QApplication>
@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "ui/shell/form_main.h"
+#include "ui/shell/start_form.h"
 
 namespace {
 
@@ -44,12 +45,18 @@ int main(int argc, char** argv) {
   QTemporaryDir settings;
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
 
+  kvor::ui::TfmStart splash;
+  splash.move(0, 0);
+  splash.show();
+  bool ok = Shoot(splash, folder + QStringLiteral("/splash.png"));
+  splash.hide();
+
   kvor::ui::TFormMain window;
   window.move(0, 0);
   window.resize(1000, 760);
   window.show();
   window.activateWindow();
-  bool ok = Shoot(window, folder + QStringLiteral("/main-window.png"));
+  ok = Shoot(window, folder + QStringLiteral("/main-window.png")) && ok;
   window.findChild<QAction*>(QStringLiteral("miTextLabels"))->trigger();
   ok = Shoot(window, folder + QStringLiteral("/main-window-no-labels.png")) && ok;
   return ok ? 0 : 1;

@@ -1,5 +1,10 @@
 // The section screens of the main window. Each screen adds itself here with the section it
-// belongs to; a section without an entry shows no screen.
+// belongs to; a section without an entry shows no screen, and a click on its button does
+// nothing. For example:
+//   registry.Add(TSection::kInitialData, [](QWidget* owner, TFormMain& main) {
+//     return new TfrInitialData(owner, main);
+//   });
+// The screen's constructor passes main.DeclarationPointer() on to TThinkingFrame.
 #include "ui/shell/sections.h"
 
 namespace kvor::ui {
