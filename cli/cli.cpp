@@ -19,6 +19,7 @@ const Command kCommands[] = {
     {"new", "new ФАЙЛ — создать новую декларацию", 1, CommandNew},
     {"dump", "dump ФАЙЛ — вывести декларацию в формате JSON", 1, CommandDump},
     {"load", "load JSON ФАЙЛ — сохранить декларацию, описанную в JSON", 2, CommandLoad},
+    {"compute", "compute ФАЙЛ — вывести расчёт декларации в формате JSON", 1, CommandCompute},
 };
 
 void PrintUsage(std::ostream& err) {

@@ -19,5 +19,6 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 int CommandNew(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int CommandDump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int CommandLoad(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int CommandCompute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace kvor::cli

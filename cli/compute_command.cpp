@@ -1,0 +1,31 @@
+// The command that computes a return and prints the computed summary.
+#include <ostream>
+
+#include "cli/cli.h"
+#include "core/computation/svod_sum.h"
+#include "core/model/declaration.h"
+#include "core/storage/errors.h"
+
+namespace kvor::cli {
+
+int CommandCompute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  mTDeclaration declaration;
+  try {
+    declaration.LoadFromFile(args[0]);
+  } catch (const std::exception& error) {
+    err << LoadErrorMessage(error) << "\n";
+    return kExitError;
+  }
+  kTSvodSum sum;
+  bool refundOnly = false;
+  try {
+    refundOnly = sum.Run(declaration);
+  } catch (const ComputationError& error) {
+    err << error.what() << "\n";
+    return kExitError;
+  }
+  out << SvodSumToJsonText(sum, refundOnly);
+  return kExitOk;
+}
+
+}  // namespace kvor::cli
