@@ -96,6 +96,47 @@ class TestCheckDialogs : public QObject {
     QCOMPARE(second.Buttons, QStringList{QStringLiteral("Исправить")});
   }
 
+  // A screen's leave check over three problems: the answers given in turn, the messages shown and
+  // the field the run returns.
+  void screenCheckRun_data() {
+    QTest::addColumn<QByteArrayList>("answers");  // "" closes the dialog
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<int>("field");
+    QTest::newRow("fix the first")
+        << QByteArrayList{"Button1"} << QStringList{QStringLiteral("Первая")} << 1;
+    QTest::newRow("skip, then fix")
+        << QByteArrayList{"Button2", "Button1"}
+        << QStringList{QStringLiteral("Первая"), QStringLiteral("Вторая")} << 2;
+    QTest::newRow("skip all") << QByteArrayList{"Button3"} << QStringList{QStringLiteral("Первая")}
+                              << 0;
+    QTest::newRow("skip every one")
+        << QByteArrayList{"Button2", "", "Button2"}
+        << QStringList{QStringLiteral("Первая"), QStringLiteral("Вторая"), QStringLiteral("Третья")}
+        << 0;
+  }
+  void screenCheckRun() {
+    QFETCH(QByteArrayList, answers);
+    QFETCH(QStringList, shown);
+    QFETCH(int, field);
+    QWidget screen;
+    kvor::ui::TScreenCheck check(&screen, QStringLiteral("Сведения о декларанте"));
+    const QString messages[] = {QStringLiteral("Первая"), QStringLiteral("Вторая"),
+                                QStringLiteral("Третья")};
+    std::vector<Seen> seen(answers.size());
+    QStringList messagesShown;
+    for (int i = 0; i < 3; ++i) {
+      if (i < answers.size())
+        Answer(answers[i].isEmpty() ? nullptr : answers[i].constData(), seen[i]);
+      check.Report(uint16_t(i + 1), messages[i]);
+      if (i < answers.size()) {
+        QCOMPARE(seen[i].Caption, QStringLiteral("Проверка: Сведения о декларанте"));
+        messagesShown << seen[i].Message;
+      }
+    }
+    QCOMPARE(messagesShown, shown);
+    QCOMPARE(int(check.Field()), field);
+  }
+
   void checkAllErrorAnswers_data() {
     QTest::addColumn<QByteArray>("button");
     QTest::addColumn<bool>("fix");

@@ -254,6 +254,25 @@ class TestDocumentCommands : public QObject {
     QCOMPARE(window.main->windowTitle(), QStringLiteral("y.kv3 - Квор 2014"));
   }
 
+  // A file of an earlier year gives its taxpayer and keeps its name until the first save, which
+  // writes the return beside it as .kv4.
+  void earlierYearFile() {
+    QVERIFY(QFile::copy(kvor::test::FixturePath(QStringLiteral("model/earlier_2013.kv4")),
+                        Path("old.kv3")));
+    mTDeclaration direct = ReadReturn(Path("old.kv3"));
+    QVERIFY(!direct.PersonInformation.SurName.empty());
+    Window window = Start();
+    window.dialogs->OpenNames = {Path("old.kv3")};
+    window.Click("fbOpen");
+    QCOMPARE(window.dialogs->Log, QStringList{QStringLiteral("open")});
+    QCOMPARE(window.main->windowTitle(), QStringLiteral("old.kv3 - Квор 2014"));
+    QVERIFY(window.main->Declaration().PersonInformation == direct.PersonInformation);
+    QVERIFY(window.main->Saved());
+    window.Click("fbSave");
+    QCOMPARE(window.main->windowTitle(), QStringLiteral("old.kv4 - Квор 2014"));
+    QVERIFY(ReadReturn(Path("old.kv4")).PersonInformation == direct.PersonInformation);
+  }
+
   // Saving x.kv3 as x.kv4 asks before it replaces another x.kv4.
   void normalisedNameAsksBeforeReplacing_data() {
     QTest::addColumn<int>("answer");

@@ -36,4 +36,26 @@ CheckAnswer TfmCheckError::Ask(const CheckQuestion& question) {
   }
 }
 
+TScreenCheck::TScreenCheck(QWidget* parent, const QString& sectionTitle)
+    : parent_(parent), title_(sectionTitle) {}
+
+TScreenCheck::~TScreenCheck() = default;
+
+void TScreenCheck::Report(uint16_t field, const QString& message) {
+  if (ended_) return;
+  if (!dialog_) dialog_ = std::make_unique<TfmCheckError>(parent_);
+  switch (dialog_->Ask(CheckQuestion{title_.toStdString(), message.toStdString(), true, true})) {
+    case CheckAnswer::kFix:
+      ended_ = true;
+      field_ = field;
+      break;
+    case CheckAnswer::kSkipAll:
+      ended_ = true;
+      break;
+    case CheckAnswer::kSkip:
+    case CheckAnswer::kClosed:
+      break;
+  }
+}
+
 }  // namespace kvor::ui
