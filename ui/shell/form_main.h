@@ -83,7 +83,7 @@ class TFormMain : public QMainWindow, public TChangeNoticeReceiver {
   void CommandHelp();
   void CommandAbout();
 
-  // The window names of the help page and the widgets tests look up.
+  // The help window, once the help command opened it.
   QWidget* HelpWindow() const { return helpWindow_; }
 
  protected:
