@@ -185,6 +185,8 @@ class TestDocumentCommands : public QObject {
     QVERIFY(!window.Run(command));
     QCOMPARE(window.dialogs->Log.size(), 3);
     QVERIFY(window.dialogs->Log[2].startsWith(QStringLiteral("error: Ошибка чтения файла: ")));
+    // The core's line break shows as a line break.
+    QVERIFY(window.dialogs->Log[2].contains(QStringLiteral("\nВозможно он занят")));
     QCOMPARE(window.main->Declaration().InspectionNumber, std::string("7701"));
     QVERIFY(!window.main->Saved());
     QVERIFY(window.main->FileName().isEmpty());

@@ -41,7 +41,7 @@ void TFormMain::LoadOrStartNew(const QString& fileName) {
     declaration_ = std::move(loaded);
     fileName_ = fileName;
   } catch (const std::exception& error) {
-    dialogs_->Error(this, QString::fromUtf8(LoadErrorMessage(error)));
+    dialogs_->Error(this, MessageText(LoadErrorMessage(error)));
     declaration_ = NewReturn();
     fileName_.clear();
   }
@@ -86,7 +86,7 @@ bool TFormMain::WriteReturn(const QString& fileName) {
     declaration_->SaveToFile(LocalPath(fileName));
   } catch (const std::exception& error) {
     saved_ = false;
-    dialogs_->Error(this, QString::fromUtf8(error.what()));
+    dialogs_->Error(this, MessageText(error.what()));
     return false;
   }
   fileName_ = fileName;

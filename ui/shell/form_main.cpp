@@ -371,7 +371,7 @@ void TFormMain::Guarded(const std::function<void()>& command) {
   try {
     command();
   } catch (const std::exception& error) {
-    dialogs_->Error(this, QString::fromUtf8(error.what()));
+    dialogs_->Error(this, MessageText(error.what()));
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 // The texts the main window shows.
 namespace kvor::ui::texts {
@@ -35,3 +36,12 @@ inline const QString kSaveFilters = QStringLiteral("Квор 2014 *.kv4 (*.kv4)"
 inline const QString kReturnSuffix = QStringLiteral("kv4");
 
 }  // namespace kvor::ui::texts
+
+namespace kvor::ui {
+
+// A message of the core as a box shows it: the core breaks lines with a carriage return.
+inline QString MessageText(const std::string& message) {
+  return QString::fromStdString(message).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+}  // namespace kvor::ui
