@@ -1,6 +1,8 @@
 #include "core/computation/foreign_business.h"
 
+#include <limits>
 #include <optional>
+#include <stdexcept>
 #include <utility>
 
 #include "core/common/money_text.h"
@@ -55,6 +57,8 @@ std::string RateForOneUnit(Money exchange, int32_t units) {
   if (divisor < 0) rate = -rate, divisor = -divisor;
   // Half up as the program rounds: a negative quotient is cut toward zero.
   __int128 quotient = rate >= 0 ? (rate * 2 + divisor) / (divisor * 2) : rate / divisor;
+  if (quotient > std::numeric_limits<int64_t>::max())
+    throw std::overflow_error("Переполнение денежной суммы");
   return Money::FromRaw(static_cast<int64_t>(quotient)).ToShortText('.');
 }
 

@@ -14,7 +14,7 @@ constexpr Money kOtherSaleCap = Money::Roubles(250000);      // other property h
 // One income matched against the sale-of-property table.
 void AddSale(kTSvodSumPrilH1& s, int32_t incomeCode, int32_t deductionCode, Money income,
              Money deduction, bool inCountry) {
-  switch (incomeCode * 1000 + deductionCode) {
+  switch (int64_t{incomeCode} * 1000 + deductionCode) {
     case 1510903:  // dwelling, documented expenses
       s.DocIncome += income;
       s.DocExpenses += deduction;
