@@ -13,6 +13,8 @@ struct Command {
   const char* usage;
   size_t argumentCount;
   Handler run;
+  // The last argument may be repeated.
+  bool repeatsLast = false;
 };
 
 const Command kCommands[] = {
@@ -20,6 +22,13 @@ const Command kCommands[] = {
     {"dump", "dump ФАЙЛ — вывести декларацию в формате JSON", 1, CommandDump},
     {"load", "load JSON ФАЙЛ — сохранить декларацию, описанную в JSON", 2, CommandLoad},
     {"compute", "compute ФАЙЛ — вывести расчёт декларации в формате JSON", 1, CommandCompute},
+    {"import-rates",
+     "import-rates СПРАВОЧНИК ФАЙЛ… — добавить в справочник валют курсы из файлов Банка России", 2,
+     CommandImportRates, true},
+    {"import-okved", "import-okved CSV СПРАВОЧНИК — построить справочник ОКВЭД из таблицы ОКВЭД2",
+     2, CommandImportOkved},
+    {"import-soun", "import-soun DBF СПРАВОЧНИК — построить справочник инспекций из soun1.dbf", 2,
+     CommandImportSoun},
 };
 
 void PrintUsage(std::ostream& err) {
@@ -37,7 +46,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   for (const Command& command : kCommands) {
     if (args[0] != command.name) continue;
     std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (rest.size() != command.argumentCount) {
+    bool countFits = command.repeatsLast ? rest.size() >= command.argumentCount
+                                         : rest.size() == command.argumentCount;
+    if (!countFits) {
       err << "Использование: kvor " << command.usage << "\n";
       return kExitError;
     }

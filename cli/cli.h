@@ -20,5 +20,8 @@ int CommandNew(const std::vector<std::string>& args, std::ostream& out, std::ost
 int CommandDump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int CommandLoad(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int CommandCompute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int CommandImportRates(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int CommandImportOkved(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int CommandImportSoun(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace kvor::cli
