@@ -172,7 +172,8 @@ DirectoryResult<ActivityDirectory> ActivitiesFromOkvedTable(std::string_view byt
     if (level == 0) return failure(record.Line, "код «" + code + "» не похож на код ОКВЭД2");
     directory.Activities.push_back({level, section + code, code, name});
   }
-  if (directory.Activities.empty()) return failure(1, "в таблице нет ни одной строки");
+  if (directory.Activities.empty())
+    return Result::Failure("Таблица ОКВЭД2 не прочитана: в ней нет ни одной строки.");
   return Result::Success(std::move(directory));
 }
 
