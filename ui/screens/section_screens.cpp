@@ -5,12 +5,16 @@
 //     return new TfrInitialData(owner, main);
 //   });
 // The screen's constructor passes main.DeclarationPointer() on to TThinkingFrame.
+#include "ui/screens/frame_initial_data.h"
+#include "ui/shell/form_main.h"
 #include "ui/shell/sections.h"
 
 namespace kvor::ui {
 
 TScreenRegistry SectionScreens() {
   TScreenRegistry registry;
+  registry.Add(TSection::kInitialData,
+               [](QWidget* owner, TFormMain& main) { return new TfrInitialData(owner, main); });
   return registry;
 }
 

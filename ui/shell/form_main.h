@@ -28,6 +28,7 @@ namespace kvor::ui {
 
 class TFlashButton;
 class TThinkingFrame;
+class TfmInputInspectionNumber;
 
 // What the main window is built with: the command-line parameters and the parts that tests
 // replace.
@@ -82,6 +83,10 @@ class TFormMain : public QMainWindow, public TChangeNoticeReceiver {
   void CommandCheck();
   void CommandHelp();
   void CommandAbout();
+
+  // The inspection picker built at start-up from the inspection directory; nullptr when the
+  // directory was not there.
+  TfmInputInspectionNumber* InspectionPicker() const { return inspectionPicker_; }
 
   // The help window, once the help command opened it.
   QWidget* HelpWindow() const { return helpWindow_; }
@@ -139,6 +144,7 @@ class TFormMain : public QMainWindow, public TChangeNoticeReceiver {
   std::vector<TFlashButton*> toolButtons_;
   std::map<TSection, TFlashButton*> sectionButtons_;
   QPointer<QWidget> helpWindow_;
+  TfmInputInspectionNumber* inspectionPicker_ = nullptr;
 };
 
 }  // namespace kvor::ui
