@@ -29,6 +29,8 @@ const Command kCommands[] = {
      2, CommandImportOkved},
     {"import-soun", "import-soun DBF СПРАВОЧНИК — построить справочник инспекций из soun1.dbf", 2,
      CommandImportSoun},
+    {"export", "export ФАЙЛ КАТАЛОГ|- — сформировать файл обмена (xml) в каталоге или вывести его",
+     2, CommandExport},
 };
 
 void PrintUsage(std::ostream& err) {

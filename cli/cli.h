@@ -23,5 +23,6 @@ int CommandCompute(const std::vector<std::string>& args, std::ostream& out, std:
 int CommandImportRates(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int CommandImportOkved(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int CommandImportSoun(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int CommandExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace kvor::cli

@@ -1,20 +1,30 @@
 #include "ui/shell/return_services.h"
 
+#include "core/export/export_return.h"
 #include "core/model/declaration.h"
 
 namespace kvor::ui {
 
-// The rule walk and the exchange file join here as the core offers them; until then the check
-// finds nothing and an export produces no file.
+namespace {
+
+TExportOutcome OutcomeOf(ExportResult result) {
+  return TExportOutcome{std::move(result.Result), std::move(result.Messages)};
+}
+
+}  // namespace
+
+// The rule walk joins here as the core offers it; until then the check finds nothing.
 TReturnServices ProgramReturnServices() {
   TReturnServices services;
   services.FirstFinding = [](mTDeclaration&) -> std::optional<TReturnFinding> {
     return std::nullopt;
   };
-  services.ExportToFolder = [](mTDeclaration&, const std::string&) {
-    return TExportOutcome{"ERROR", {}};
+  services.ExportToFolder = [](mTDeclaration& declaration, const std::string& folder) {
+    return OutcomeOf(ExportReturn(folder, declaration, ExportMode::kFile));
   };
-  services.ExportToText = [](mTDeclaration&) { return TExportOutcome{"ERROR", {}}; };
+  services.ExportToText = [](mTDeclaration& declaration) {
+    return OutcomeOf(ExportReturn(std::string(), declaration, ExportMode::kPrint));
+  };
   return services;
 }
 
