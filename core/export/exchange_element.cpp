@@ -11,8 +11,24 @@ ExchangeElement ExchangeElement::Child(const char* name) {
   return ExchangeElement(node_.append_child(name));
 }
 
+namespace {
+
+// XML 1.0 holds no control character but tab, line feed and carriage return, not even as a
+// character reference; the others (which no entry field lets in) are written as spaces, as the
+// blanks they count as everywhere else.
+std::string XmlText(std::string_view value) {
+  std::string text(value);
+  for (char& c : text) {
+    unsigned char byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 && c != '\t' && c != '\n' && c != '\r') c = ' ';
+  }
+  return text;
+}
+
+}  // namespace
+
 ExchangeElement& ExchangeElement::Verbatim(const char* name, std::string_view value) {
-  node_.append_attribute(name).set_value(std::string(value).c_str());
+  node_.append_attribute(name).set_value(XmlText(value).c_str());
   return *this;
 }
 

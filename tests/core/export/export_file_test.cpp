@@ -107,6 +107,22 @@ TEST(ExportFileTest, WindowsCodePageOnDiskDeclaredAndReadable) {
   EXPECT_EQ(surname.Out.substr(0, surname.Out.find_last_not_of('\n') + 1), "ПЁТР");
 }
 
+// Control characters XML cannot hold, even as references, would leave a file no parser reads:
+// they are written as spaces. Line breaks are kept.
+TEST(ExportFileTest, ControlCharactersDoNotBreakTheFile) {
+  mTDeclaration d = FixtureReturn("export/no_inn.json");
+  d.PersonInformation.SurName = std::string("Фёдорова\x01\x1F") + "\x7F";
+  d.PersonInformation.ForeignAddress = "Wien\nRingstrasse 1";
+  test::TempDir dir;
+  ExportResult result = ExportReturn(dir.Path() + "/", d, ExportMode::kFile);
+  ASSERT_FALSE(result.Failed()) << result.Reason;
+  std::string text = Cp1251ToUtf8(test::ReadFile(dir.File(result.Result)));
+  EXPECT_NE(text.find("Фамилия=\"ФЁДОРОВА  \x7F\""), std::string::npos);
+  EXPECT_NE(text.find("АдрИно=\"WIEN&#10;RINGSTRASSE 1\""), std::string::npos);
+  CommandOutput parsed = RunCommand("xmllint --noout " + ShellQuoted(dir.File(result.Result)));
+  EXPECT_EQ(parsed.Status, 0) << parsed.Err;
+}
+
 TEST(ExportFileTest, TwoExportsGetTwoIdentifiers) {
   mTDeclaration d = FixtureReturn("export/no_inn.json");
   test::TempDir dir;
