@@ -23,7 +23,8 @@
 namespace kvor::test {
 
 // Answers the window's boxes and choosers from queues and keeps a log of what was shown:
-// "question: TEXT", "error: TEXT", "information: TEXT", "open", "save", "folder", "printer".
+// "question: TEXT", "error: TEXT", "information: TEXT", "open", "open in FOLDER", "save",
+// "folder", "printer", "url: ADDRESS".
 // A box with no answer queued gets Cancel (and No for a box without Cancel).
 class ScriptedDialogs : public ui::TUserDialogs {
  public:
@@ -67,8 +68,19 @@ class ScriptedDialogs : public ui::TUserDialogs {
     return true;
   }
 
+  QString OpenFileNameIn(QWidget*, const QString& folder, const QString& filters) override {
+    LastFilters = filters;
+    Log << QStringLiteral("open in ") + folder;
+    return OpenNames.empty() ? QString() : Take(OpenNames);
+  }
+  bool OpenUrl(const QUrl& url) override {
+    Log << QStringLiteral("url: ") + url.toString();
+    return UrlOpens;
+  }
+
   QString LastFilters;
   QString LastSuffix;
+  bool UrlOpens = true;
 
  private:
   template <class T>

@@ -11,10 +11,17 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "core/directories/activity_codes.h"
+#include "core/directories/countries.h"
+#include "core/directories/currency_rates.h"
+#include "core/directories/inspections.h"
 #include "core/model/declaration.h"
 #include "ui/controls/flash_button.h"
+#include "ui/dialogs/input_inspection_number.h"
+#include "ui/dialogs/load_soun.h"
 #include "ui/shell/glyphs.h"
 #include "ui/shell/help_window.h"
+#include "ui/shell/program_folder.h"
 #include "ui/shell/texts.h"
 #include "ui/shell/thinking_frame.h"
 
@@ -102,6 +109,7 @@ TFormMain::TFormMain(TFormMainSetup setup, QWidget* parent)
   else
     LoadOrStartNew(fileName);
   UpdateTitle();
+  LoadDirectories();
 
   ShowConditionsScreen();
   saved_ = true;
@@ -289,6 +297,49 @@ void TFormMain::ToggleStdToolbar(bool on) {
 void TFormMain::UpdateTitle() {
   QString name = fileName_.isEmpty() ? texts::kUntitled : QFileInfo(fileName_).fileName();
   setWindowTitle(name + texts::kTitleSuffix);
+}
+
+void TFormMain::LoadDirectories() {
+  const std::string folder = ProgramFolder().toStdString();
+  // A directory that is there but cannot be read is as good as missing; the user hears why.
+  auto broken = [this](const auto& result) {
+    if (!result.Ok() && !result.Missing) dialogs_->Error(this, MessageText(result.Error));
+  };
+
+  DirectoryResult<InspectionDirectory> inspections =
+      LoadInspectionDirectory(folder + kInspectionFileName);
+  if (inspections.Ok()) {
+    QList<TfmInputInspectionNumber::Row> rows;
+    rows.reserve(static_cast<qsizetype>(inspections.Value->Inspections.size()));
+    for (const CodeName& row : inspections.Value->Inspections)
+      rows.append({QString::fromStdString(row.Code), QString::fromStdString(row.Name)});
+    std::shared_ptr<TUserDialogs> dialogs = dialogs_;
+    inspectionPicker_ = new TfmInputInspectionNumber(
+        rows,
+        [dialogs](QWidget* parent) {
+          TfmLoadSoun window(dialogs, parent);
+          window.exec();
+        },
+        this);
+  } else if (!inspections.Missing) {
+    dialogs_->Error(this, texts::kInspectionsUnreadable + texts::kSupportEmail +
+                              QStringLiteral("\n\n") + MessageText(inspections.Error));
+    endRequested_ = true;
+  }
+
+  DirectoryResult<std::vector<CodeName>> countries =
+      LoadCountryDirectory(folder + kCountryFileName);
+  if (countries.Ok())
+    countries_ = std::make_unique<std::vector<CodeName>>(std::move(*countries.Value));
+  broken(countries);
+
+  DirectoryResult<ActivityDirectory> okved = LoadActivityDirectory(folder + kActivityFileName);
+  if (okved.Ok()) okved_ = std::make_unique<ActivityDirectory>(std::move(*okved.Value));
+  broken(okved);
+
+  DirectoryResult<CurrencyDirectory> rates = LoadCurrencyDirectory(folder + kCurrencyFileName);
+  if (rates.Ok()) currencyRates_ = std::make_unique<CurrencyDirectory>(std::move(*rates.Value));
+  broken(rates);
 }
 
 void TFormMain::ReceiveChangeNotice() {

@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "ui/print/print_module.h"
 #include "ui/shell/change_notice.h"
@@ -22,7 +23,10 @@ class QVBoxLayout;
 
 namespace kvor {
 struct mTDeclaration;
-}
+struct CodeName;
+struct ActivityDirectory;
+struct CurrencyDirectory;
+}  // namespace kvor
 
 namespace kvor::ui {
 
@@ -87,6 +91,19 @@ class TFormMain : public QMainWindow, public TChangeNoticeReceiver {
   // The inspection picker built at start-up from the inspection directory; nullptr when the
   // directory was not there.
   TfmInputInspectionNumber* InspectionPicker() const { return inspectionPicker_; }
+  // The other directories read at start-up from the program folder; nullptr for a directory that
+  // was not there (or could not be read: the user was told so).
+  // The countries of "Oksm.xml", for the country pickers.
+  const std::vector<CodeName>* Countries() const { return countries_.get(); }
+  // The activity codes of "Sp_OKVED2.xml".
+  const ActivityDirectory* Okved() const { return okved_.get(); }
+  // The currencies and their rates of "CurrencyRates.xml".
+  const CurrencyDirectory* CurrencyRates() const { return currencyRates_.get(); }
+  // The inspection directory could not be read at start-up: the program ends instead of running.
+  bool EndRequested() const { return endRequested_; }
+  // Shows the page `topic` ("runprogramm.htm") of the program's help in the help window, or
+  // tells the user that the help is missing.
+  void ShowHelpTopic(const QString& topic);
 
   // The help window, once the help command opened it.
   QWidget* HelpWindow() const { return helpWindow_; }
@@ -102,6 +119,7 @@ class TFormMain : public QMainWindow, public TChangeNoticeReceiver {
   void ToggleTextLabels(bool on);
   void ToggleStdToolbar(bool on);
   void UpdateTitle();
+  void LoadDirectories();
 
   void SwitchSection(TSection target);
   void BuildScreen(TSection section);
@@ -145,6 +163,10 @@ class TFormMain : public QMainWindow, public TChangeNoticeReceiver {
   std::map<TSection, TFlashButton*> sectionButtons_;
   QPointer<QWidget> helpWindow_;
   TfmInputInspectionNumber* inspectionPicker_ = nullptr;
+  std::unique_ptr<std::vector<CodeName>> countries_;
+  std::unique_ptr<ActivityDirectory> okved_;
+  std::unique_ptr<CurrencyDirectory> currencyRates_;
+  bool endRequested_ = false;
 };
 
 }  // namespace kvor::ui

@@ -173,7 +173,11 @@ void TFormMain::PrintOrPreview(bool preview) {
 }
 
 void TFormMain::CommandHelp() {
-  QString page = HelpPagePath(QStringLiteral("runprogramm.htm"));
+  ShowHelpTopic(QStringLiteral("runprogramm.htm"));
+}
+
+void TFormMain::ShowHelpTopic(const QString& topic) {
+  QString page = HelpPagePath(topic);
   if (!QFileInfo::exists(page)) {
     dialogs_->Error(this, texts::kNoHelp);
     return;

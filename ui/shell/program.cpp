@@ -25,6 +25,8 @@ int RunProgram(QApplication& app) {
   while (splash->Waiting()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
   splash.reset();
 
+  // The inspection directory could not be read: the user was told, and the program ends.
+  if (window.EndRequested()) return 1;
   window.show();
   return app.exec();
 }

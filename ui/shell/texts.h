@@ -27,6 +27,11 @@ inline const QString kNoPrintModule = QStringLiteral(
 inline const QString kTaxAuthorityParameter =
     QStringLiteral("Наименование налогового органа-получателя");
 inline const QString kNoHelp = QStringLiteral("Не найден файл справки Zedo2014.chm");
+// Shown when the inspection directory beside the program cannot be read; the program then ends.
+inline const QString kInspectionsUnreadable = QStringLiteral(
+    "Поменяйте язык и региональные стандарты ОС на русские. Или обратитесь на горячую линию "
+    "программы: ");
+inline const QString kSupportEmail = QStringLiteral("support@kvor2014.example");
 
 inline const QString kOpenFilters = QStringLiteral(
     "Квор 2014 (*.kv4);;Квор 2013 (*.kv3);;Квор 2012 (*.kv2);;Квор 2011 (*.kv1);;"

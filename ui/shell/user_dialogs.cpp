@@ -1,5 +1,6 @@
 #include "ui/shell/user_dialogs.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -57,6 +58,19 @@ bool TUserDialogs::ChoosePrinter(QWidget* parent, QString& printerName, int& cop
   printerName = printer.printerName();
   copies = printer.copyCount();
   return true;
+}
+
+QString TUserDialogs::OpenFileNameIn(QWidget* parent, const QString& folder,
+                                     const QString& filters) {
+  QFileDialog dialog(parent, texts::kAppTitle, folder, filters);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+bool TUserDialogs::OpenUrl(const QUrl& url) {
+  return QDesktopServices::openUrl(url);
 }
 
 }  // namespace kvor::ui

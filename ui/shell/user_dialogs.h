@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QUrl>
 
 class QWidget;
 
@@ -33,6 +34,11 @@ class TUserDialogs {
   virtual QString FolderName(QWidget* parent, const QString& title);
   // The print dialog: the chosen printer's name and the number of copies; false when cancelled.
   virtual bool ChoosePrinter(QWidget* parent, QString& printerName, int& copies);
+  // The open dialog starting in `folder`, titled "Квор 2014": an existing file, or empty when
+  // cancelled.
+  virtual QString OpenFileNameIn(QWidget* parent, const QString& folder, const QString& filters);
+  // Opens a web page in the user's default browser; false when that failed.
+  virtual bool OpenUrl(const QUrl& url);
 };
 
 }  // namespace kvor::ui
