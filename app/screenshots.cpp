@@ -1,14 +1,19 @@
-// Takes the screenshots shown in the README: the splash, and the main window with captions under
-// the tool bar buttons and without. Run under a display (scripts/screenshots.sh uses Xvfb):
+// Takes the screenshots shown in the README: the splash, the main window with captions under the
+// tool bar buttons and without, and the conditions screen of a 3-NDFL and of a 4-NDFL return.
+// Run under a display (scripts/screenshots.sh uses Xvfb):
 //   kvor2014_screenshots OUTPUT_FOLDER
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
+#include "ui/controls/masked_edit.h"
+#include "ui/screens/frame_initial_data.h"
 #include "ui/shell/form_main.h"
 #include "ui/shell/start_form.h"
 
@@ -59,5 +64,24 @@ int main(int argc, char** argv) {
   ok = Shoot(window, folder + QStringLiteral("/main-window.png")) && ok;
   window.findChild<QAction*>(QStringLiteral("miTextLabels"))->trigger();
   ok = Shoot(window, folder + QStringLiteral("/main-window-no-labels.png")) && ok;
+  window.findChild<QAction*>(QStringLiteral("miTextLabels"))->trigger();
+
+  // The conditions screen of a resident's return with income in the country and abroad, signed
+  // by a representative.
+  auto* screen = qobject_cast<kvor::ui::TfrInitialData*>(window.CurrentScreen());
+  if (!screen) return 1;
+  screen->meInspection->setText(QStringLiteral("7727"));
+  screen->chbIncomeCurrency->click();
+  screen->rbGiveTrustFase->click();
+  screen->meFIO->setText(QStringLiteral("Петров Пётр Петрович"));
+  screen->meOsn->setText(QStringLiteral("Доверенность от 12.01.2015 № 77 АБ 1234567"));
+  ok = Shoot(window, folder + QStringLiteral("/conditions-3ndfl.png")) && ok;
+
+  // The same screen for an estimated income, signed by a representative organisation.
+  screen->rb4ndfl->click();
+  screen->meSupposeIncome->setText(QStringLiteral("600000"));
+  screen->rbGiveByMail->click();
+  screen->meUL->setText(QStringLiteral("ООО \"Консультант\""));
+  ok = Shoot(window, folder + QStringLiteral("/conditions-4ndfl.png")) && ok;
   return ok ? 0 : 1;
 }

@@ -169,6 +169,7 @@ void TfrInitialData::CreateControls() {
   const int indent = chbIncomeInquiry->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
                      chbIncomeInquiry->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
   lbIncomeComment->setContentsMargins(indent, 0, 0, 0);
+  lbIncomeComment->setWordWrap(true);
   incomeLayout->addWidget(lbIncomeComment);
   incomeLayout->addWidget(chbIncomeCurrency);
   incomeLayout->addWidget(chbIncomeBusiness);
