@@ -31,6 +31,7 @@ const Command kCommands[] = {
      CommandImportSoun},
     {"export", "export ФАЙЛ КАТАЛОГ|- — сформировать файл обмена (xml) в каталоге или вывести его",
      2, CommandExport},
+    {"check", "check ФАЙЛ — проверить декларацию и вывести все найденные ошибки", 1, CommandCheck},
 };
 
 void PrintUsage(std::ostream& err) {

@@ -24,5 +24,6 @@ int CommandImportRates(const std::vector<std::string>& args, std::ostream& out, 
 int CommandImportOkved(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int CommandImportSoun(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int CommandExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int CommandCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace kvor::cli

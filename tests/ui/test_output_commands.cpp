@@ -23,6 +23,7 @@ using kvor::mTDeclaration;
 using kvor::test::FakeScreens;
 using kvor::test::ScreenLog;
 using kvor::test::ScriptedDialogs;
+using kvor::ui::ProgramReturnServices;
 using kvor::ui::TExportOutcome;
 using kvor::ui::TFlashButton;
 using kvor::ui::TFormMain;
@@ -320,9 +321,23 @@ class TestOutputCommands : public QObject {
     auto dialogs = std::make_shared<ScriptedDialogs>();
     TFormMainSetup setup;
     setup.Dialogs = dialogs;
+    // A new return stops at the check; what is looked at here comes after it.
+    setup.Services.FirstFinding = [](mTDeclaration&) { return std::optional<TReturnFinding>(); };
     TFormMain window(std::move(setup));
     window.findChild<QAction*>(QStringLiteral("miView"))->trigger();
     QCOMPARE(dialogs->Log, QStringList{kNoPrintModule});
+  }
+
+  // The program's check is the core's whole-return walk.
+  void programChecksTheReturn() {
+    mTDeclaration declaration;
+    declaration.PrepareNew();
+    std::optional<TReturnFinding> finding = ProgramReturnServices().FirstFinding(declaration);
+    QVERIFY(finding.has_value());
+    QCOMPARE(finding->Section, uint16_t(1));
+    QCOMPARE(finding->Field, uint16_t(1));
+    QCOMPARE(finding->Title, std::string("Задание условий"));
+    QCOMPARE(finding->Message, std::string("Не введен номер инспекции"));
   }
 
   void preview() {

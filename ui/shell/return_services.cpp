@@ -2,6 +2,7 @@
 
 #include "core/export/export_return.h"
 #include "core/model/declaration.h"
+#include "core/validation/return_check.h"
 
 namespace kvor::ui {
 
@@ -13,11 +14,13 @@ TExportOutcome OutcomeOf(ExportResult result) {
 
 }  // namespace
 
-// The rule walk joins here as the core offers it; until then the check finds nothing.
+// The core's rule walk and exchange file behind the main window's commands.
 TReturnServices ProgramReturnServices() {
   TReturnServices services;
-  services.FirstFinding = [](mTDeclaration&) -> std::optional<TReturnFinding> {
-    return std::nullopt;
+  services.FirstFinding = [](mTDeclaration& declaration) -> std::optional<TReturnFinding> {
+    std::optional<ReturnFinding> finding = FirstReturnFinding(declaration);
+    if (!finding) return std::nullopt;
+    return TReturnFinding{finding->Section, finding->Field, finding->Title, finding->Message};
   };
   services.ExportToFolder = [](mTDeclaration& declaration, const std::string& folder) {
     return OutcomeOf(ExportReturn(folder, declaration, ExportMode::kFile));
