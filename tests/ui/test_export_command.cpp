@@ -28,16 +28,25 @@ class TestExportCommand : public QObject {
     std::unique_ptr<TFormMain> main;
   };
   // A window over a fake conditions screen and the program's services, holding a return with
-  // one employer.
-  std::unique_ptr<Window> Start() {
+  // one employer that passes the check. Without `check` the check finds nothing whatever the
+  // return holds.
+  std::unique_ptr<Window> Start(bool check = true) {
     auto window = std::make_unique<Window>();
     TFormMainSetup setup;
     setup.Dialogs = window->dialogs;
     setup.Screens = FakeScreens(std::make_shared<ScreenLog>(), {TSection::kInitialData});
+    if (!check)
+      setup.Services.FirstFinding = [](mTDeclaration&) {
+        return std::optional<kvor::ui::TReturnFinding>();
+      };
     window->main = std::make_unique<TFormMain>(std::move(setup));
     mTDeclaration& d = window->main->Declaration();
     d.InspectionNumber = "7701";
+    d.PersonInformation.SurName = "Иванов";
+    d.PersonInformation.Name = "Пётр";
     d.PersonInformation.INN = "500100732259";
+    d.PersonInformation.RegionCode = 77;
+    d.PersonInformation.Street = "Комсомольский проспект";
     d.PersonInformation.OKTMO = "45383000";
     kvor::mTSourseIncome income;
     income.IncomeCode = 2000;
@@ -65,9 +74,27 @@ class TestExportCommand : public QObject {
                                                     dir.path() + QStringLiteral("/ ") + files[0]}));
   }
 
-  // The computation fails: its message, then the command's; no file.
-  void computationFails() {
+  // The computation fails in the check: its message, and the export does not start.
+  void checkComputationFails() {
     auto window = Start();
+    kvor::mTSourseIncome huge;
+    huge.IncomeCode = 2000;
+    huge.IncomeSum = kvor::Money::Roubles(900000000000000);
+    for (int i = 0; i < 2; ++i)
+      window->main->Declaration().Incomes13.emplace_back().AddIncome(huge);
+    QTemporaryDir dir;
+    window->dialogs->Folders = {dir.path()};
+    window->main->findChild<QAction*>(QStringLiteral("miExport"))->trigger();
+    QCOMPARE(window->dialogs->Log.size(), 1);
+    QVERIFY(window->dialogs->Log[0].startsWith(
+        QStringLiteral("error: Ошибка в рассчетах. Пожалуйста, свяжитесь с разработчиками через "
+                       "службу поддержки")));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+  }
+
+  // The computation fails in the export: its message, then the command's; no file.
+  void computationFails() {
+    auto window = Start(false);
     kvor::mTSourseIncome huge;
     huge.IncomeCode = 2000;
     huge.IncomeSum = kvor::Money::Roubles(900000000000000);
