@@ -6,6 +6,7 @@
 //   });
 // The screen's constructor passes main.DeclarationPointer() on to TThinkingFrame.
 #include "ui/screens/frame_initial_data.h"
+#include "ui/screens/frame_person_data.h"
 #include "ui/shell/form_main.h"
 #include "ui/shell/sections.h"
 
@@ -15,6 +16,8 @@ TScreenRegistry SectionScreens() {
   TScreenRegistry registry;
   registry.Add(TSection::kInitialData,
                [](QWidget* owner, TFormMain& main) { return new TfrInitialData(owner, main); });
+  registry.Add(TSection::kPersonData,
+               [](QWidget* owner, TFormMain& main) { return new TfrPersonData(owner, main); });
   return registry;
 }
 

@@ -33,6 +33,7 @@ namespace kvor::ui {
 class TFlashButton;
 class TThinkingFrame;
 class TfmInputInspectionNumber;
+class TfmGrazhd;
 
 // What the main window is built with: the command-line parameters and the parts that tests
 // replace.
@@ -58,6 +59,9 @@ class TFormMain : public QMainWindow, public TChangeNoticeReceiver {
   std::unique_ptr<mTDeclaration>& DeclarationPointer() { return declaration_; }
   TThinkingFrame* CurrentScreen() const { return screen_; }
   std::optional<TSection> CurrentSection() const { return screenSection_; }
+  // The country picker built at start-up from the country directory; nullptr when the directory
+  // was not there.
+  TfmGrazhd* CountryPicker() const { return countryPicker_; }
   TFlashButton* CurrentSectionButton() const { return currentButton_; }
   TFlashButton* SectionButton(TSection section) const { return sectionButtons_.at(section); }
   // The panel the section screens fill.
@@ -149,6 +153,7 @@ class TFormMain : public QMainWindow, public TChangeNoticeReceiver {
   TThinkingFrame* screen_ = nullptr;
   std::optional<TSection> screenSection_;
   TFlashButton* currentButton_ = nullptr;
+  TfmGrazhd* countryPicker_ = nullptr;
   bool building_ = false;
   bool saved_ = true;
   QString fileName_;

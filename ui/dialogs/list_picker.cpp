@@ -1,0 +1,108 @@
+#include "ui/dialogs/list_picker.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "core/directories/directory_files.h"
+#include "core/directories/document_types_regions.h"
+
+namespace kvor::ui {
+
+TListPicker::TListPicker(const QString& title, const QString& nameColumn,
+                         const std::vector<CodeName>& rows, QWidget* parent)
+    : QDialog(parent) {
+  setWindowTitle(title);
+  resize(560, 420);
+
+  lvList = new QTreeWidget(this);
+  lvList->setObjectName(QStringLiteral("lvList"));
+  lvList->setHeaderLabels({QStringLiteral("Код"), nameColumn});
+  lvList->setRootIsDecorated(false);
+  lvList->setUniformRowHeights(true);
+  lvList->setAllColumnsShowFocus(true);
+  lvList->setSelectionMode(QAbstractItemView::SingleSelection);
+  lvList->header()->setStretchLastSection(true);
+  lvList->setColumnWidth(0, 56);
+  QList<QTreeWidgetItem*> items;
+  items.reserve(static_cast<qsizetype>(rows.size()));
+  for (const CodeName& row : rows) {
+    auto* item = new QTreeWidgetItem(
+        QStringList{QString::fromStdString(row.Code), QString::fromStdString(row.Name)});
+    item->setToolTip(1, item->text(1));  // the long names of the document types
+    items << item;
+  }
+  lvList->addTopLevelItems(items);
+
+  bnYes = new QPushButton(QStringLiteral("Да"), this);
+  bnYes->setObjectName(QStringLiteral("bnYes"));
+  bnYes->setDefault(true);
+  bnCansel = new QPushButton(QStringLiteral("Нет"), this);
+  bnCansel->setObjectName(QStringLiteral("bnCansel"));
+  bnCansel->setAutoDefault(false);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(bnYes);
+  buttons->addWidget(bnCansel);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(lvList);
+  layout->addLayout(buttons);
+
+  connect(lvList, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+    if (!item) return;
+    resultCode_ = item->text(0);
+    resultName_ = item->text(1);
+  });
+  connect(lvList, &QTreeWidget::itemDoubleClicked, this, &TListPicker::Confirm);
+  connect(bnYes, &QPushButton::clicked, this, &TListPicker::Confirm);
+  connect(bnCansel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TListPicker::SelectCode(const QString& code) {
+  // Clearing the current row changes no result: the given code stands until a row is chosen.
+  lvList->setCurrentItem(nullptr);
+  lvList->clearSelection();
+  resultCode_ = code;
+  for (int i = 0; i < lvList->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* item = lvList->topLevelItem(i);
+    if (item->text(0) != code) continue;
+    lvList->setCurrentItem(item);
+    lvList->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+    break;
+  }
+  lvList->setFocus();
+}
+
+void TListPicker::Confirm() {
+  QTreeWidgetItem* item = lvList->currentItem();
+  if (item && item->isSelected())
+    accept();
+  else
+    reject();
+}
+
+TfmGrazhd::TfmGrazhd(const std::vector<CodeName>& countries, QWidget* parent)
+    : TListPicker(QStringLiteral("Справочник стран"), QStringLiteral("Наименование государства"),
+                  countries, parent) {
+  setObjectName(QStringLiteral("TfmGrazhd"));
+}
+
+TfmDocType::TfmDocType(int currentType, QWidget* parent)
+    : TListPicker(QStringLiteral("Справочник видов документов"),
+                  QStringLiteral("Наименование документа"), DocumentTypes(), parent) {
+  setObjectName(QStringLiteral("TfmDocType"));
+  resize(760, 420);
+  SelectCode(QString::fromStdString(PickerTwoDigitCode(currentType)));
+}
+
+TfmRegionName::TfmRegionName(int currentRegion, QWidget* parent)
+    : TListPicker(QStringLiteral("Справочник регионов"), QStringLiteral("Наименование региона"),
+                  Regions(), parent) {
+  setObjectName(QStringLiteral("TfmRegionName"));
+  SelectCode(QString::fromStdString(PickerTwoDigitCode(currentRegion)));
+}
+
+}  // namespace kvor::ui
