@@ -1087,6 +1087,96 @@ class TestPersonData : public QObject {
     address.Store();
     QCOMPARE(p.AddressKind, uint8_t{0});
   }
+
+  // Without the country directory the country cannot be changed; the stored one is still shown
+  // and stored.
+  void countryWithoutDirectory() {
+    auto main = StartWith([](mTDeclaration& d) {
+      d.PersonInformation.CountryCode = "276";
+      d.PersonInformation.CitizenshipName = "ГЕРМАНИЯ";
+    });
+    QCOMPARE(main->CountryPicker(), nullptr);
+    TfrPersonNaim& naim = Naim(*main);
+    QVERIFY(!naim.bnGrazhd->isEnabled());
+    naim.Store();
+    QCOMPARE(main->Declaration().PersonInformation.CountryCode, std::string("276"));
+    QCOMPARE(main->Declaration().PersonInformation.CitizenshipName, std::string("ГЕРМАНИЯ"));
+  }
+
+  // The country picker of the directory read at start-up opens on the current code; a new code
+  // brings its name; the same picker serves every visit.
+  void countryPicker_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("to Germany") << "643"
+                                << "643"
+                                << "276"
+                                << "276 ГЕРМАНИЯ";
+    QTest::newRow("cancelled") << "643"
+                               << "643"
+                               << ""
+                               << "643 РОССИЯ";
+    QTest::newRow("same country") << "643"
+                                  << "643"
+                                  << "643"
+                                  << "643 РОССИЯ";
+    QTest::newRow("not listed") << "999"
+                                << "-"
+                                << "OK"
+                                << "999 НЕИЗВЕСТНО";
+    QTest::newRow("from an unlisted one") << "999"
+                                          << "-"
+                                          << "040"
+                                          << "040 АВСТРИЯ";
+  }
+  void countryPicker() {
+    QFETCH(QString, code);
+    QFETCH(QString, selected);
+    QFETCH(QString, answer);
+    QFETCH(QString, shown);
+    QTemporaryDir folder;
+    QFile oksm(folder.filePath(QStringLiteral("Oksm.xml")));
+    QVERIFY(oksm.open(QIODevice::WriteOnly));
+    oksm.write(QByteArray::fromStdString(kvor::Utf8ToCp1251(
+        "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<Oksm>\n"
+        "<Country Code=\"040\">АВСТРИЯ</Country>\n<Country Code=\"276\">ГЕРМАНИЯ</Country>\n"
+        "<Country Code=\"643\">РОССИЯ</Country>\n</Oksm>\n")));
+    oksm.close();
+    kvor::ui::SetProgramFolder(folder.path());
+    auto main = StartWith([&](mTDeclaration& d) {
+      d.PersonInformation.CountryCode = code.toStdString();
+      d.PersonInformation.CitizenshipName = code == QLatin1String("643") ? "РОССИЯ" : "НЕИЗВЕСТНО";
+    });
+    kvor::ui::SetProgramFolder(folder_.path());
+    QVERIFY(main->CountryPicker());
+    TfrPersonNaim& naim = Naim(*main);
+    QVERIFY(naim.bnGrazhd->isEnabled());
+    {
+      PickerAnswer picker(answer);
+      naim.bnGrazhd->click();
+      QCOMPARE(picker.Name, QStringLiteral("TfmGrazhd"));
+      QCOMPARE(picker.Title, QStringLiteral("Справочник стран"));
+      QCOMPARE(picker.Columns, QStringLiteral("Код|Наименование государства"));
+      QCOMPARE(picker.Rows, 3);
+      QCOMPARE(picker.Selected, selected);
+    }
+    QCOMPARE(naim.meKodGrazhd->text() + QLatin1Char(' ') + naim.meCitizenship->text(), shown);
+    const bool changed = !shown.startsWith(code);
+    QCOMPARE(main->Saved(), !changed);
+    naim.Store();
+    QCOMPARE(QString::fromStdString(main->Declaration().PersonInformation.CountryCode),
+             shown.left(3));
+
+    // The next visit's picker is the same one, opened on the code now shown.
+    Screen(*main).ShowPage(TfrPersonData::kAddressPage, 0);
+    Screen(*main).ShowPage(TfrPersonData::kNaimPage, 0);
+    PickerAnswer again;
+    Naim(*main).bnGrazhd->click();
+    QCOMPARE(again.Selected,
+             shown.left(3) == QLatin1String("999") ? QStringLiteral("-") : shown.left(3));
+  }
 };
 
 QTEST_MAIN(TestPersonData)

@@ -18,6 +18,7 @@
 #include "core/model/declaration.h"
 #include "ui/controls/flash_button.h"
 #include "ui/dialogs/input_inspection_number.h"
+#include "ui/dialogs/list_picker.h"
 #include "ui/dialogs/load_soun.h"
 #include "ui/shell/glyphs.h"
 #include "ui/shell/help_window.h"
@@ -329,8 +330,10 @@ void TFormMain::LoadDirectories() {
 
   DirectoryResult<std::vector<CodeName>> countries =
       LoadCountryDirectory(folder + kCountryFileName);
-  if (countries.Ok())
+  if (countries.Ok()) {
     countries_ = std::make_unique<std::vector<CodeName>>(std::move(*countries.Value));
+    countryPicker_ = new TfmGrazhd(*countries_, this);
+  }
   broken(countries);
 
   DirectoryResult<ActivityDirectory> okved = LoadActivityDirectory(folder + kActivityFileName);

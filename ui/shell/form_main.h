@@ -59,9 +59,6 @@ class TFormMain : public QMainWindow, public TChangeNoticeReceiver {
   std::unique_ptr<mTDeclaration>& DeclarationPointer() { return declaration_; }
   TThinkingFrame* CurrentScreen() const { return screen_; }
   std::optional<TSection> CurrentSection() const { return screenSection_; }
-  // The country picker built at start-up from the country directory; nullptr when the directory
-  // was not there.
-  TfmGrazhd* CountryPicker() const { return countryPicker_; }
   TFlashButton* CurrentSectionButton() const { return currentButton_; }
   TFlashButton* SectionButton(TSection section) const { return sectionButtons_.at(section); }
   // The panel the section screens fill.
@@ -99,6 +96,8 @@ class TFormMain : public QMainWindow, public TChangeNoticeReceiver {
   // was not there (or could not be read: the user was told so).
   // The countries of "Oksm.xml", for the country pickers.
   const std::vector<CodeName>* Countries() const { return countries_.get(); }
+  // The country picker built once from them, which keeps its last choice; nullptr without them.
+  TfmGrazhd* CountryPicker() const { return countryPicker_; }
   // The activity codes of "Sp_OKVED2.xml".
   const ActivityDirectory* Okved() const { return okved_.get(); }
   // The currencies and their rates of "CurrencyRates.xml".
