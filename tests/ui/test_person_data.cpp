@@ -1177,6 +1177,110 @@ class TestPersonData : public QObject {
     QCOMPARE(again.Selected,
              shown.left(3) == QLatin1String("999") ? QStringLiteral("-") : shown.left(3));
   }
+
+  // "Проверить" finds a problem of the taxpayer and "Исправить" leads to its page and field, from
+  // the conditions screen or from the other page of the section (which is then neither stored nor
+  // checked).
+  void wholeReturnCheckJumps_data() {
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<bool>("fromNamePage");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("missing region")
+        << "region" << false << "Не указан регион постоянного местожительства" << 1
+        << "TfmRegionName";
+    QTest::newRow("missing region, from the name page")
+        << "region" << true << "Не указан регион постоянного местожительства" << 1
+        << "TfmRegionName";
+    QTest::newRow("no locality or street")
+        << "street" << false
+        << "Не указан населенный пункт (село, поселок) или улица (проспект, переулок)" << 1
+        << "meArea";
+    QTest::newRow("postcode") << "postcode" << false
+                              << "Почтовый индекс должен содержать ровно 6 цифр" << 1
+                              << "mePostIndex";
+    QTest::newRow("ОКТМО of the address")
+        << "oktmo" << false << "Код ОКТМО (по месту жительства) должен содержать 8 или 11 символов"
+        << 1 << "meOKATO";
+    QTest::newRow("no identity document")
+        << "document" << false << "Не указан документ, удостоверяющий личность" << 0
+        << "TfmDocType";
+    QTest::newRow("ОКТМО of 4-NDFL")
+        << "4-NDFL" << false << "Не введен код ОКТМО(8 или 11 симв.)" << 0 << "meOKATO";
+    QTest::newRow("no surname, from the address page")
+        << "surname" << false << "Не введена фамилия" << 0 << "meSurName";
+  }
+  void wholeReturnCheckJumps() {
+    QFETCH(QString, problem);
+    QFETCH(bool, fromNamePage);
+    QFETCH(QString, message);
+    QFETCH(int, page);
+    QFETCH(QString, field);
+    mTDeclaration declaration;
+    declaration.PrepareNew();
+    declaration.InspectionNumber = "7701";
+    mTPersonInformation& p = declaration.PersonInformation;
+    ValidName(p);
+    ValidAddress(p);
+    if (problem == QLatin1String("region")) p.RegionCode = 0;
+    if (problem == QLatin1String("street")) p.Street.clear();
+    if (problem == QLatin1String("postcode")) p.PostIndex = "1190";
+    if (problem == QLatin1String("oktmo")) p.OKTMO = "4538";
+    if (problem == QLatin1String("surname")) p.SurName.clear();
+    if (problem == QLatin1String("document")) {
+      p.INN.clear();
+      p.BirthPlace = "г. Тула";
+    }
+    if (fromNamePage) {
+      // No ИНН, which the name page's own check reports and the whole check does not.
+      p.INN.clear();
+      p.BirthPlace = "г. Тула";
+      p.DocTypeCode = 21;
+      p.DocTypeName = "Паспорт гражданина РФ";
+      p.DocSerial = "45 06 123456";
+      p.DocIssuedBy = "ОВД";
+      p.DocIssueDate = Day(2000, 1, 1);
+    }
+    if (problem == QLatin1String("4-NDFL")) {
+      declaration.DeclarationType = kvor::kDeclaration4NDFL;
+      declaration.SetIncomeFlags(0);
+      p.OKTMO.clear();
+    }
+    const QString path = folder_.filePath(QStringLiteral("check.kv4"));
+    declaration.SaveToFile(path.toStdString());
+    auto main = Start({path});
+    main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+    if (fromNamePage) {
+      main->SectionButton(TSection::kPersonData)->Click();
+    } else if (problem == QLatin1String("surname")) {
+      main->SectionButton(TSection::kPersonData)->Click();
+      Screen(*main).ShowPage(TfrPersonData::kAddressPage, 0);
+      // Stored into the return by the check itself.
+      Type(Address(*main).meCity, QStringLiteral("Москва"));
+    }
+
+    CheckAnswers answers({"Button1"});
+    PickerAnswer picker;
+    main->CommandCheck();
+    QCOMPARE(answers.Messages, Shown({message}));
+    QCOMPARE(main->CurrentSection(), std::optional(TSection::kPersonData));
+    QVERIFY(main->SectionButton(TSection::kPersonData)->Down());
+    TfrPersonData& screen = Screen(*main);
+    QCOMPARE(screen.CurrentPageIndex(), page);
+    QVERIFY((page == 0 ? screen.fbPersonNaim : screen.fbPersonAddress)->Down());
+    QVERIFY(!(page == 0 ? screen.fbPersonAddress : screen.fbPersonNaim)->Down());
+    if (field.startsWith(QLatin1String("Tfm"))) {
+      QCOMPARE(picker.Name, field);
+      if (field == QLatin1String("TfmRegionName")) QCOMPARE(picker.Selected, QStringLiteral("01"));
+    } else {
+      QCOMPARE(picker.Name, QString());
+      QCOMPARE(main->focusWidget(), screen.CurrentPage()->findChild<QWidget*>(field));
+    }
+    if (problem == QLatin1String("surname"))
+      QCOMPARE(main->Declaration().PersonInformation.City, std::string("Москва"));
+  }
 };
 
 QTEST_MAIN(TestPersonData)
