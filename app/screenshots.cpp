@@ -1,5 +1,6 @@
 // Takes the screenshots shown in the README: the splash, the main window with captions under the
-// tool bar buttons and without, and the conditions screen of a 3-NDFL and of a 4-NDFL return.
+// tool bar buttons and without, the conditions screen of a 3-NDFL and of a 4-NDFL return, and the
+// taxpayer's pages.
 // Run under a display (scripts/screenshots.sh uses Xvfb):
 //   kvor2014_screenshots OUTPUT_FOLDER
 #include <QAction>
@@ -12,8 +13,11 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "core/model/declaration.h"
+#include "ui/controls/flash_button.h"
 #include "ui/controls/masked_edit.h"
 #include "ui/screens/frame_initial_data.h"
+#include "ui/screens/frame_person_data.h"
 #include "ui/shell/form_main.h"
 #include "ui/shell/start_form.h"
 
@@ -83,5 +87,45 @@ int main(int argc, char** argv) {
   screen->rbGiveByMail->click();
   screen->meUL->setText(QStringLiteral("ООО \"Консультант\""));
   ok = Shoot(window, folder + QStringLiteral("/conditions-4ndfl.png")) && ok;
+
+  // The taxpayer of a resident's return: the name page and the address page.
+  screen->rbSimple->click();
+  kvor::mTPersonInformation& person = window.Declaration().PersonInformation;
+  person.SurName = "Смирнова";
+  person.Name = "Ольга";
+  person.Patronymic = "Ивановна";
+  person.INN = "500100732259";
+  person.BirthDate = *kvor::Date::FromYMD(1975, 4, 12);
+  person.BirthPlace = "г. Коломна Московской обл.";
+  person.DocTypeCode = 21;
+  person.DocTypeName = "Паспорт гражданина РФ";
+  person.DocSerial = "46 03 512345";
+  person.DocIssueDate = *kvor::Date::FromYMD(2003, 6, 20);
+  person.DocIssuedBy = "ОВД г. Коломны Московской обл.";
+  person.PostIndex = "140400";
+  person.RegionCode = 50;
+  person.RegionName = "Московская область";
+  person.District = "Коломенский р-н";
+  person.City = "Коломна";
+  person.Street = "ул. Октябрьской революции";
+  person.House = "12";
+  person.Flat = "34";
+  person.OKTMO = "46738000";
+  person.HomePhone = "84966123456";
+  window.SectionButton(kvor::ui::TSection::kPersonData)->Click();
+  auto* personScreen = qobject_cast<kvor::ui::TfrPersonData*>(window.CurrentScreen());
+  if (!personScreen) return 1;
+  ok = Shoot(window, folder + QStringLiteral("/person-name.png")) && ok;
+  personScreen->fbPersonAddress->Click();
+  ok = Shoot(window, folder + QStringLiteral("/person-address.png")) && ok;
+
+  // The name page of a 4-NDFL return: ОКТМО and telephone instead of the birth data, the
+  // document and the citizenship.
+  window.SectionButton(kvor::ui::TSection::kInitialData)->Click();
+  screen = qobject_cast<kvor::ui::TfrInitialData*>(window.CurrentScreen());
+  if (!screen) return 1;
+  screen->rb4ndfl->click();
+  window.SectionButton(kvor::ui::TSection::kPersonData)->Click();
+  ok = Shoot(window, folder + QStringLiteral("/person-name-4ndfl.png")) && ok;
   return ok ? 0 : 1;
 }

@@ -123,6 +123,7 @@ void TfrPersonNaim::CreateControls() {
   meSurName = Edit("meSurName", TMaskedEdit::edtNone, 33, gbFIO);
   meName = Edit("meName", TMaskedEdit::edtNone, 33, gbFIO);
   mePatronymic = Edit("mePatronymic", TMaskedEdit::edtNone, 33, gbFIO);
+  for (TMaskedEdit* field : {meSurName, meName, mePatronymic}) field->setMaximumWidth(360);
   meINN = Edit("meINN", TMaskedEdit::edtDigital, 12, gbFIO);
   meINN->setFixedWidth(DigitsWidth(meINN, 12));
   lbBirthDate = Label("lbBirthDate", QStringLiteral("Дата рождения"), gbFIO);
@@ -482,6 +483,7 @@ void TfrPersonAddress::CreateControls() {
   meHouse = Edit("meHouse", TMaskedEdit::edtNone, 20, GroupBox3);
   meBuilding = Edit("meBuilding", TMaskedEdit::edtNone, 20, GroupBox3);
   meFlat = Edit("meFlat", TMaskedEdit::edtNone, 20, GroupBox3);
+  for (TMaskedEdit* field : {meDistrict, meCity, meArea, meStreet}) field->setMaximumWidth(420);
   for (TMaskedEdit* field : {meHouse, meBuilding, meFlat})
     field->setFixedWidth(DigitsWidth(field, 10));
   lbOKATO = Label("lbOKATO", QStringLiteral("ОКТМО"), GroupBox3);
