@@ -143,7 +143,11 @@ ExportResult ExportReturn(const std::string& folder, mTDeclaration& declaration,
     }
     std::string fileName = identifier + ".xml";
     std::string reason = WriteFileAtomically(folder + fileName, bytes);
-    if (!reason.empty()) return Failure(kExportFailureMessage, reason);
+    if (!reason.empty()) {
+      ExportResult notSaved = Failure(kExportNotSavedMessage, reason);
+      notSaved.NotSaved = true;
+      return notSaved;
+    }
     result.Result = fileName;
   } catch (const std::exception& error) {
     return Failure(kExportFailureMessage, error.what());

@@ -26,6 +26,12 @@ inline constexpr const char* kExportFailedResult = "ERROR";
 inline constexpr const char* kExportFailureMessage =
     "Ошибка в выгрузке. Пожалуйста, свяжитесь с разработчиками через службу поддержки";
 
+// What the user is told when the document was built but the folder would not take the file
+// (no such folder, no permission, a full disk): choosing another folder helps.
+inline constexpr const char* kExportNotSavedMessage =
+    "Не удалось сохранить файл в указанный каталог. Выберите другой каталог или запускайте "
+    "программу с правами администратора.";
+
 struct ExportResult {
   // The file name (identifier + ".xml") in file mode, the document text (UTF-8) in print mode,
   // or kExportFailedResult.
@@ -34,6 +40,8 @@ struct ExportResult {
   std::vector<std::string> Messages;
   // The technical cause of a failure (the computation's or the system's reason), for reports.
   std::string Reason;
+  // The failure was writing the file into the folder (Messages holds kExportNotSavedMessage).
+  bool NotSaved = false;
 
   bool Failed() const { return Result == kExportFailedResult; }
 };

@@ -61,8 +61,8 @@ TEST(ExportCommandTest, ErrorsGoToStandardErrorWithStatusTwo) {
 
   r = Export(test::FixturePath("model/full_return.kv4"), dir.File("absent"));
   EXPECT_EQ(r.status, cli::kExitError);
-  EXPECT_EQ(r.err.rfind("Ошибка в выгрузке. Пожалуйста, свяжитесь с разработчиками через "
-                        "службу поддержки (",
+  EXPECT_EQ(r.err.rfind("Не удалось сохранить файл в указанный каталог. Выберите другой каталог "
+                        "или запускайте программу с правами администратора. (",
                         0),
             0u)
       << r.err;

@@ -120,10 +120,9 @@ class TestExportCommand : public QObject {
     window->main->findChild<QAction*>(QStringLiteral("miExport"))->trigger();
     QCOMPARE(window->dialogs->Log,
              QStringList({QStringLiteral("folder: Квор 2014"),
-                          QStringLiteral("error: Ошибка в выгрузке. Пожалуйста, свяжитесь с "
-                                         "разработчиками через службу поддержки"),
-                          QStringLiteral("information: Файл не сформирован, свяжитесь с "
-                                         "разработчиками.")}));
+                          QStringLiteral("information: Не удалось сохранить файл в указанный "
+                                         "каталог. Выберите другой каталог или запускайте "
+                                         "программу с правами администратора.")}));
   }
 };
 

@@ -135,14 +135,22 @@ class TestInspectionPicker : public QObject {
   }
 
   // Without "InspectionNumbers.xml" there is no picker and the code cannot be chosen; a stored
-  // code is still shown.
+  // code is still shown, and the field takes a typed code instead (four digits at most).
   void missingDirectory() {
     auto main = Start("7701");
     QCOMPARE(main->InspectionPicker(), nullptr);
-    QVERIFY(!Screen(*main).bnInspection->isEnabled());
-    QCOMPARE(Screen(*main).meInspection->text(), QStringLiteral("7701"));
+    TfrInitialData& screen = Screen(*main);
+    QVERIFY(!screen.bnInspection->isEnabled());
+    QCOMPARE(screen.meInspection->text(), QStringLiteral("7701"));
     QCOMPARE(dialogs_->Log, QStringList());
     QVERIFY(!main->EndRequested());
+
+    QVERIFY(screen.meInspection->isEnabled());
+    screen.meInspection->clear();
+    QTest::keyClicks(screen.meInspection, QStringLiteral("7a71234"));
+    QCOMPARE(screen.meInspection->text(), QStringLiteral("7712"));
+    screen.Store();
+    QCOMPARE(main->Declaration().InspectionNumber, std::string("7712"));
   }
 
   // The picker lists the directory in file order and opens on the return's code; the chosen

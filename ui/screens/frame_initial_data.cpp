@@ -80,7 +80,7 @@ void TfrInitialData::CreateControls() {
       Named(new QLabel(QStringLiteral("Номер инспекции"), gbInspectionNumber), "lbInspection");
   meInspection =
       Named(new TMaskedEdit(TMaskedEdit::edtDigital, 4, 0, gbInspectionNumber), "meInspection");
-  meInspection->setEnabled(false);  // shown only; the picker sets it
+  meInspection->setEnabled(false);  // shown only while the picker sets it (see Load)
   meInspection->setFocusPolicy(Qt::NoFocus);
   meInspection->setFixedWidth(60);
   bnInspection = Named(new QPushButton(QStringLiteral("..."), gbInspectionNumber), "bnInspection");
@@ -285,7 +285,12 @@ void TfrInitialData::Load() {
       QString::fromStdString(d.SupposeIncome.ToShortText(static_cast<char>(kDecimalSeparator))));
   appendixCount_ = d.AppendixCount;
 
-  bnInspection->setEnabled(main_.InspectionPicker() != nullptr);
+  // Without the inspection directory the picker cannot be opened; the code is then typed into
+  // the field itself, or a return could never name its inspection.
+  const bool havePicker = main_.InspectionPicker() != nullptr;
+  bnInspection->setEnabled(havePicker);
+  meInspection->setEnabled(!havePicker);
+  meInspection->setFocusPolicy(havePicker ? Qt::NoFocus : Qt::StrongFocus);
 
   switch (d.DeclarationType) {
     case kDeclaration3NDFLNonResident:

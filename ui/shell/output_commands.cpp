@@ -127,6 +127,11 @@ void TFormMain::CommandExport() {
     CommandsDisabled disabled(this);
     TExportOutcome outcome =
         services_.ExportToFolder(*declaration_, QFile::encodeName(folder).toStdString());
+    if (outcome.NotSaved) {
+      // The folder would not take the file: the user can choose another one.
+      dialogs_->Information(this, texts::kExportNotWritten);
+      return;
+    }
     ShowCoreMessages(outcome.Messages);
     QString name = QString::fromStdString(outcome.Result);
     if (outcome.Result == "ERROR")

@@ -9,7 +9,7 @@ namespace kvor::ui {
 namespace {
 
 TExportOutcome OutcomeOf(ExportResult result) {
-  return TExportOutcome{std::move(result.Result), std::move(result.Messages)};
+  return TExportOutcome{std::move(result.Result), std::move(result.Messages), result.NotSaved};
 }
 
 }  // namespace

@@ -27,6 +27,8 @@ struct TReturnFinding {
 struct TExportOutcome {
   std::string Result;
   std::vector<std::string> Messages;
+  // The document was built but the folder would not take the file.
+  bool NotSaved = false;
 };
 
 // The core's services behind the main window's "Квор" commands.

@@ -3,6 +3,8 @@
 #include <QString>
 #include <string>
 
+#include "core/export/export_return.h"
+
 // The texts the main window shows.
 namespace kvor::ui::texts {
 
@@ -18,9 +20,7 @@ inline const QString kCheckPassed = QStringLiteral("Проверка декла�
 inline const QString kExportFailed =
     QStringLiteral("Файл не сформирован, свяжитесь с разработчиками.");
 inline const QString kExportWritten = QStringLiteral("Сформирован файл ");
-inline const QString kExportNotWritten = QStringLiteral(
-    "Не удалось сохранить файл в указанный каталог. Выберите другой каталог или запускайте "
-    "программу с правами администратора.");
+inline const QString kExportNotWritten = QString::fromUtf8(kExportNotSavedMessage);
 inline const QString kNoPrintModule = QStringLiteral(
     "Не найден модуль печати. Войдите в рабочий каталог программы \"Квор 2014\" и запустите "
     "файл \"Острел(3.0.32).msi\"");

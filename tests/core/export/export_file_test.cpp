@@ -181,7 +181,8 @@ TEST(ExportFailureTest, BuildOrSaveFailureLeavesNothingBehind) {
   mTDeclaration d = FixtureReturn("export/no_inn.json");
   ExportResult missing = ExportReturn(dir.File("absent") + "/", d, ExportMode::kFile);
   EXPECT_EQ(missing.Result, "ERROR");
-  EXPECT_EQ(missing.Messages, kMessage);
+  EXPECT_TRUE(missing.NotSaved);
+  EXPECT_EQ(missing.Messages, std::vector<std::string>{kExportNotSavedMessage});
   EXPECT_NE(missing.Reason, "");
 
   // A name the code page of the file cannot hold: no file, and no "?" in its place.
