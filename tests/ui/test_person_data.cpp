@@ -1281,6 +1281,40 @@ class TestPersonData : public QObject {
     if (problem == QLatin1String("surname"))
       QCOMPARE(main->Declaration().PersonInformation.City, std::string("Москва"));
   }
+
+  // The pickers answer the keyboard and the mouse: Enter and a double click confirm the row,
+  // Escape cancels.
+  void pickerKeys_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Enter") << "enter" << true << 6;
+    QTest::newRow("double click") << "double click" << true << 7;
+    QTest::newRow("Escape") << "escape" << false << 5;
+  }
+  void pickerKeys() {
+    QFETCH(QString, action);
+    QFETCH(bool, accepted);
+    QFETCH(int, result);
+    kvor::ui::TfmRegionName picker(5);
+    picker.show();
+    QVERIFY(QTest::qWaitForWindowActive(&picker));
+    QCOMPARE(picker.lvList->currentItem()->text(0), QStringLiteral("05"));
+    QTest::keyClick(picker.lvList, Qt::Key_Down);
+    if (action == QLatin1String("enter")) {
+      QTest::keyClick(picker.lvList, Qt::Key_Return);
+    } else if (action == QLatin1String("escape")) {
+      QTest::keyClick(picker.lvList, Qt::Key_Escape);
+    } else {
+      QTreeWidgetItem* row = picker.lvList->topLevelItem(6);
+      const QPoint at = picker.lvList->visualItemRect(row).center();
+      QTest::mouseClick(picker.lvList->viewport(), Qt::LeftButton, {}, at);
+      QTest::mouseDClick(picker.lvList->viewport(), Qt::LeftButton, {}, at);
+    }
+    QVERIFY(!picker.isVisible());
+    QCOMPARE(picker.result() == QDialog::Accepted, accepted);
+    if (accepted) QCOMPARE(picker.ResultNumber(), result);
+  }
 };
 
 QTEST_MAIN(TestPersonData)
