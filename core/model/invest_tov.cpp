@@ -1,5 +1,6 @@
 #include "core/model/invest_tov.h"
 
+#include "core/model/income_list.h"
 #include "core/model/record_io.h"
 #include "core/model/stream_names.h"
 #include "core/storage/document_storage.h"
@@ -7,36 +8,25 @@
 namespace kvor {
 
 int mTInvestTov::AddIncome(const mTInvestTovIncome& income) {
-  ItogIncomeSum += income.IncomeSum;
-  InvestIncomes.push_back(income);
-  return static_cast<int>(InvestIncomes.size()) - 1;
+  return income_list::Add(InvestIncomes, ItogIncomeSum, income);
 }
 
 void mTInvestTov::ReplaceIncome(int index, const mTInvestTovIncome& income) {
-  mTInvestTovIncome& old = InvestIncomes.at(index);
-  ItogIncomeSum -= old.IncomeSum;
-  old = income;
-  ItogIncomeSum += income.IncomeSum;
+  income_list::Replace(InvestIncomes, ItogIncomeSum, index, income);
 }
 
 void mTInvestTov::DeleteIncome(int index) {
-  ItogIncomeSum -= InvestIncomes.at(index).IncomeSum;
-  InvestIncomes.erase(InvestIncomes.begin() + index);
+  income_list::Delete(InvestIncomes, ItogIncomeSum, index);
 }
 
 void mTInvestTov::RebuildItogIncomeSum() {
-  Money total;
-  for (const mTInvestTovIncome& income : InvestIncomes) total += income.IncomeSum;
-  ItogIncomeSum = total;
+  ItogIncomeSum = income_list::Sum(InvestIncomes);
 }
 
 void mTInvestTov::Save(mTDocumentStorage& storage, int index) const {
   WithContextCode(399, [&] {
     storage.CreateStream(streams::Numbered(streams::kInvestTov, index));
-    storage.WriteString(SourseINN);
-    storage.WriteString(SourseKPP);
-    storage.WriteString(SourseOKTMO);
-    storage.WriteString(SourseIncomeName);
+    SavePayer(storage);
     storage.WriteCurrency(HoldSum);
     storage.WriteCurrency(OblSum);
     storage.WriteCurrency(TaxIsch);
@@ -57,10 +47,7 @@ void mTInvestTov::Save(mTDocumentStorage& storage, int index) const {
 void mTInvestTov::Load(mTDocumentStorage& storage, int index) {
   WithContextCode(400, [&] {
     record_io::OpenRecordStream(storage, streams::Numbered(streams::kInvestTov, index));
-    SourseINN = storage.ReadString();
-    SourseKPP = storage.ReadString();
-    SourseOKTMO = storage.ReadString();
-    SourseIncomeName = storage.ReadString();
+    LoadPayer(storage);
     HoldSum = storage.ReadCurrency();
     OblSum = storage.ReadCurrency();
     TaxIsch = storage.ReadCurrency();

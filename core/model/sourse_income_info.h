@@ -6,6 +6,8 @@
 
 namespace kvor {
 
+class mTDocumentStorage;
+
 // Who paid an income, and the payer's totals: the common part of every payer record.
 struct mTSourseIncomeInfo {
   std::string SourseINN;         // 10 digits for an organisation, 12 for a person, or empty
@@ -17,6 +19,10 @@ struct mTSourseIncomeInfo {
   Money HoldSum;  // tax withheld
   // Two-character income-type code ("01".."08") written by the computation; never stored.
   std::string IncomeTypeCode;
+
+  // The payer's ИНН, КПП, ОКТМО and name, in the order every payer record stores them.
+  void SavePayer(mTDocumentStorage& storage) const;
+  void LoadPayer(mTDocumentStorage& storage);
 
   friend bool operator==(const mTSourseIncomeInfo&, const mTSourseIncomeInfo&) = default;
 };

@@ -1,5 +1,6 @@
 #include "core/model/thirteen_percent.h"
 
+#include "core/model/income_list.h"
 #include "core/model/record_io.h"
 #include "core/model/stream_names.h"
 #include "core/storage/document_storage.h"
@@ -7,27 +8,19 @@
 namespace kvor {
 
 int mTThirteenPercent::AddIncome(const mTSourseIncome& income) {
-  ItogIncomeSum += income.IncomeSum;
-  Incomes.push_back(income);
-  return static_cast<int>(Incomes.size()) - 1;
+  return income_list::Add(Incomes, ItogIncomeSum, income);
 }
 
 void mTThirteenPercent::ReplaceIncome(int index, const mTSourseIncome& income) {
-  mTSourseIncome& old = Incomes.at(index);
-  ItogIncomeSum -= old.IncomeSum;
-  old = income;
-  ItogIncomeSum += income.IncomeSum;
+  income_list::Replace(Incomes, ItogIncomeSum, index, income);
 }
 
 void mTThirteenPercent::DeleteIncome(int index) {
-  ItogIncomeSum -= Incomes.at(index).IncomeSum;
-  Incomes.erase(Incomes.begin() + index);
+  income_list::Delete(Incomes, ItogIncomeSum, index);
 }
 
 void mTThirteenPercent::RebuildItogIncomeSum() {
-  Money total;
-  for (const mTSourseIncome& income : Incomes) total += income.IncomeSum;
-  ItogIncomeSum = total;
+  ItogIncomeSum = income_list::Sum(Incomes);
 }
 
 void mTThirteenPercent::SetMonth(int month, Money amount) {
@@ -46,10 +39,7 @@ void mTThirteenPercent::Save(mTDocumentStorage& storage, int index, bool nonResi
     storage.CreateStream(streams::Numbered(
         nonResident ? streams::kThirteenPercentNR : streams::kThirteenPercent, index));
     storage.WriteByte(PrimaryWorkplace);
-    storage.WriteString(SourseINN);
-    storage.WriteString(SourseKPP);
-    storage.WriteString(SourseOKTMO);
-    storage.WriteString(SourseIncomeName);
+    SavePayer(storage);
     storage.WriteCurrency(HoldSum);
     storage.WriteCurrency(OblSum);
     storage.WriteCurrency(TaxIsch);
@@ -85,10 +75,7 @@ void mTThirteenPercent::Load(mTDocumentStorage& storage, int index, bool nonResi
                      nonResident ? streams::kThirteenPercentNR : streams::kThirteenPercent, index));
     // Files of format 1.00 have no such byte.
     if (storage.FormatVersion() >= 65537) PrimaryWorkplace = storage.ReadByte();
-    SourseINN = storage.ReadString();
-    SourseKPP = storage.ReadString();
-    SourseOKTMO = storage.ReadString();
-    SourseIncomeName = storage.ReadString();
+    LoadPayer(storage);
     HoldSum = storage.ReadCurrency();
     OblSum = storage.ReadCurrency();
     TaxIsch = storage.ReadCurrency();

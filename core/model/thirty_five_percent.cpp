@@ -10,10 +10,7 @@ void mTThirtyFivePercent::Save(mTDocumentStorage& storage, int index) const {
   WithContextCode(373, [&] {
     storage.CreateStream(streams::Numbered(streams::kThirtyFivePercent, index));
     storage.WriteInteger(static_cast<uint32_t>(IncomeCode));
-    storage.WriteString(SourseINN);
-    storage.WriteString(SourseKPP);
-    storage.WriteString(SourseOKTMO);
-    storage.WriteString(SourseIncomeName);
+    SavePayer(storage);
     storage.WriteCurrency(ItogIncomeSum);
     storage.WriteInteger(static_cast<uint32_t>(SubtractCode));
     storage.WriteCurrency(SubtractSum);
@@ -25,10 +22,7 @@ void mTThirtyFivePercent::Load(mTDocumentStorage& storage, int index) {
   WithContextCode(374, [&] {
     record_io::OpenRecordStream(storage, streams::Numbered(streams::kThirtyFivePercent, index));
     IncomeCode = storage.ReadInteger();
-    SourseINN = storage.ReadString();
-    SourseKPP = storage.ReadString();
-    SourseOKTMO = storage.ReadString();
-    SourseIncomeName = storage.ReadString();
+    LoadPayer(storage);
     ItogIncomeSum = storage.ReadCurrency();
     SubtractCode = storage.ReadInteger();
     SubtractSum = storage.ReadCurrency();

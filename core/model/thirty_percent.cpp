@@ -10,10 +10,7 @@ void mTThirtyPercent::Save(mTDocumentStorage& storage, int index) const {
   WithContextCode(375, [&] {
     storage.CreateStream(streams::Numbered(streams::kThirtyPercent, index));
     storage.WriteInteger(static_cast<uint32_t>(IncomeCode));
-    storage.WriteString(SourseINN);
-    storage.WriteString(SourseKPP);
-    storage.WriteString(SourseOKTMO);
-    storage.WriteString(SourseIncomeName);
+    SavePayer(storage);
     storage.WriteCurrency(ItogIncomeSum);
     storage.WriteCurrency(TaxIsch);
     storage.WriteCurrency(OblSum);
@@ -25,10 +22,7 @@ void mTThirtyPercent::Load(mTDocumentStorage& storage, int index) {
   WithContextCode(376, [&] {
     record_io::OpenRecordStream(storage, streams::Numbered(streams::kThirtyPercent, index));
     IncomeCode = storage.ReadInteger();
-    SourseINN = storage.ReadString();
-    SourseKPP = storage.ReadString();
-    SourseOKTMO = storage.ReadString();
-    SourseIncomeName = storage.ReadString();
+    LoadPayer(storage);
     ItogIncomeSum = storage.ReadCurrency();
     TaxIsch = storage.ReadCurrency();
     OblSum = storage.ReadCurrency();
