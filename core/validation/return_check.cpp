@@ -9,6 +9,7 @@
 #include "core/common/number_text.h"
 #include "core/model/declaration.h"
 #include "core/validation/identifiers.h"
+#include "core/validation/taxpayer_rules.h"
 
 namespace kvor {
 
@@ -22,22 +23,11 @@ constexpr const char* kTitleBusiness = "Доходы от предпринима
 constexpr const char* kTitleSocial = "Социальные вычеты";
 constexpr const char* kTitleStandard = "Стандартные вычеты";
 
-// Identity documents issued from the age of fourteen: the passport of a citizen (21), the
-// military ID (7), its temporary certificate (8) and the temporary identity card (24).
-bool NeedsFourteenYears(uint16_t docTypeCode) {
-  return docTypeCode == 7 || docTypeCode == 8 || docTypeCode == 21 || docTypeCode == 24;
-}
-
 // Foreign income codes whose deductions need no sum of their own.
 bool DeductionWithoutSum(int32_t incomeCode) {
   static constexpr std::array<int32_t, 12> kCodes = {1530, 1531, 1532, 1533, 1535, 1536,
                                                      1537, 1538, 1539, 1541, 9537, 9538};
   return std::find(kCodes.begin(), kCodes.end(), incomeCode) != kCodes.end();
-}
-
-bool IsOktmoLength(std::string_view trimmed) {
-  size_t length = CharacterCount(trimmed);
-  return length == 8 || length == 11;
 }
 
 // An amount in a message: the shortest form with a decimal comma.
@@ -161,20 +151,16 @@ class RuleWalk {
         return false;
     }
 
-    if (is4Ndfl && !IsOktmoLength(Trim(person_.OKTMO)) &&
+    if (is4Ndfl && !IsOktmoLength(person_.OKTMO) &&
         !report(10, "Не введен код ОКТМО(8 или 11 симв.)"))
       return false;
     return true;
   }
 
-  // The document was issued before the fourteenth birthday: the birth day and month fourteen
-  // years on, 28 February standing for 29 February. A birthday that no calendar date can name
-  // (a birth date out of the calendar's range) cannot show the fourteen years either.
+  // The document was issued before the fourteenth birthday. A birthday that no calendar date
+  // can name (a birth date out of the calendar's range) cannot show the fourteen years either.
   bool IssuedBeforeFourteen() const {
-    int year = 0, month = 0, day = 0;
-    if (!person_.BirthDate.ToYMD(year, month, day)) return true;
-    if (month == 2 && day == 29) day = 28;
-    std::optional<Date> fourteenth = Date::FromYMD(year + 14, month, day);
+    std::optional<Date> fourteenth = FourteenthBirthday(person_.BirthDate);
     if (!fourteenth) return true;
     return *fourteenth > person_.DocIssueDate;
   }

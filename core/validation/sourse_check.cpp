@@ -4,6 +4,7 @@
 
 #include "core/common/number_text.h"
 #include "core/validation/identifiers.h"
+#include "core/validation/taxpayer_rules.h"
 
 namespace kvor {
 
@@ -59,10 +60,6 @@ class SourseCheckRun {
   CheckQuestion question_;
 };
 
-bool IsOktmoLength(size_t length) {
-  return length == 8 || length == 11;
-}
-
 }  // namespace
 
 int32_t LastSourseCheckResult() {
@@ -81,7 +78,7 @@ int CheckSourse(CheckAnswerer& answerer, std::string_view sectionTitle, std::str
   }
 
   std::string_view trimmedOktmo = Trim(oktmo);
-  if (run.GoesOn() && !trimmedOktmo.empty() && !IsOktmoLength(CharacterCount(trimmedOktmo))) {
+  if (run.GoesOn() && !trimmedOktmo.empty() && !IsOktmoLength(trimmedOktmo)) {
     run.DisableSkip();
     result = run.AskFix(kBadOktmo) ? kSourseOKTMO : kSourseOk;
   }
@@ -124,7 +121,7 @@ int CheckSourseStrict(CheckAnswerer& answerer, std::string_view sectionTitle, st
 
   if (Trim(name).empty() && run.AskFix(kNoName)) result = kSourseName;
 
-  if (run.GoesOn() && !IsOktmoLength(CharacterCount(Trim(oktmo))))
+  if (run.GoesOn() && !IsOktmoLength(oktmo))
     result = run.AskFix(kNoOktmoStrict) ? kSourseOKTMO : kSourseOk;
 
   if (run.GoesOn()) {

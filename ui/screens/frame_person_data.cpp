@@ -12,6 +12,7 @@
 #include "core/common/number_text.h"
 #include "core/model/declaration.h"
 #include "core/validation/identifiers.h"
+#include "core/validation/taxpayer_rules.h"
 #include "ui/controls/flash_button.h"
 #include "ui/controls/masked_edit.h"
 #include "ui/dialogs/check_error.h"
@@ -84,25 +85,8 @@ QString Shown(const std::string& text) {
   return QString::fromStdString(text);
 }
 
-// The trimmed ОКТМО is of 8 or 11 characters.
-bool OktmoLengthFits(const QString& text) {
-  const size_t length = CharacterCount(Trim(text.toStdString()));
-  return length == 8 || length == 11;
-}
-
 double WholeDays(Date date) {
   return std::floor(date.Days);
-}
-
-// The fourteenth birthday: the birth day and month in the year of birth plus 14, the 29th of
-// February counting as the 28th. None when it cannot be a date.
-std::optional<Date> FourteenthBirthday(Date birth) {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-  if (!birth.ToYMD(year, month, day)) return std::nullopt;
-  if (month == 2 && day == 29) day = 28;
-  return Date::FromYMD(year + 14, month, day);
 }
 
 }  // namespace
@@ -374,7 +358,7 @@ uint16_t TfrPersonNaim::Check() {
     if (WholeDays(issued) < WholeDays(born)) {
       check.Report(kRegDate,
                    QStringLiteral("Дата выдачи документа не может быть меньше даты рождения"));
-    } else if (docTypeCode_ == 7 || docTypeCode_ == 8 || docTypeCode_ == 21 || docTypeCode_ == 24) {
+    } else if (NeedsFourteenYears(docTypeCode_)) {
       std::optional<Date> fourteen = FourteenthBirthday(born);
       if (fourteen && WholeDays(issued) < fourteen->Days)
         check.Report(kRegDate, QStringLiteral("Дата выдачи документа должна быть больше даты "
@@ -383,7 +367,7 @@ uint16_t TfrPersonNaim::Check() {
     if (meKem->text().isEmpty())
       check.Report(kKem, QStringLiteral("Не указано, кем выдан документ, удостоверяющий личность"));
   }
-  if (Declaration().DeclarationType == kDeclaration4NDFL && !OktmoLengthFits(meOKATO->text()))
+  if (Declaration().DeclarationType == kDeclaration4NDFL && !IsOktmoLength(Text(meOKATO)))
     check.Report(kOKATO, QStringLiteral("Не введен код ОКТМО(8 или 11 символов)"));
   return check.Field();
 }
@@ -597,7 +581,7 @@ uint16_t TfrPersonAddress::Check() {
     check.Report(kArea, QStringLiteral("Не указан населенный пункт (село, поселок) или улица "
                                        "(проспект, переулок)"));
   if (Declaration().DeclarationType != kDeclaration4NDFL && !Blank(meOKATO->text()) &&
-      !OktmoLengthFits(meOKATO->text()))
+      !IsOktmoLength(Text(meOKATO)))
     check.Report(kOKATO, QStringLiteral("Код ОКТМО должен содержать 8 или 11 символов"));
   return check.Field();
 }
