@@ -3,19 +3,13 @@
 
 #include "cli/cli.h"
 #include "core/model/declaration.h"
-#include "core/storage/errors.h"
 #include "core/validation/return_check.h"
 
 namespace kvor::cli {
 
 int CommandCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   mTDeclaration declaration;
-  try {
-    declaration.LoadFromFile(args[0]);
-  } catch (const std::exception& error) {
-    err << LoadErrorMessage(error) << "\n";
-    return kExitError;
-  }
+  if (!LoadReturn(args[0], declaration, err)) return kExitError;
   std::vector<ReturnFinding> findings;
   try {
     findings = AllReturnFindings(declaration);

@@ -4,6 +4,10 @@
 #include <string>
 #include <vector>
 
+namespace kvor {
+struct mTDeclaration;
+}
+
 namespace kvor::cli {
 
 // Exit statuses of the command-line tool.
@@ -14,6 +18,10 @@ inline constexpr int kExitError = 2;
 // Runs the command-line tool on its arguments (without the program name). Output goes to `out`,
 // messages in Russian to `err`.
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// Loads the return file named `file` into `declaration`; on failure writes the user's message
+// to `err` and returns false.
+bool LoadReturn(const std::string& file, mTDeclaration& declaration, std::ostream& err);
 
 // The commands, one per file; each returns an exit status.
 int CommandNew(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

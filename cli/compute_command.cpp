@@ -4,18 +4,12 @@
 #include "cli/cli.h"
 #include "core/computation/svod_sum.h"
 #include "core/model/declaration.h"
-#include "core/storage/errors.h"
 
 namespace kvor::cli {
 
 int CommandCompute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   mTDeclaration declaration;
-  try {
-    declaration.LoadFromFile(args[0]);
-  } catch (const std::exception& error) {
-    err << LoadErrorMessage(error) << "\n";
-    return kExitError;
-  }
+  if (!LoadReturn(args[0], declaration, err)) return kExitError;
   kTSvodSum sum;
   bool refundOnly = false;
   try {

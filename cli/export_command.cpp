@@ -5,18 +5,12 @@
 #include "core/common/codec.h"
 #include "core/export/export_return.h"
 #include "core/model/declaration.h"
-#include "core/storage/errors.h"
 
 namespace kvor::cli {
 
 int CommandExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   mTDeclaration declaration;
-  try {
-    declaration.LoadFromFile(args[0]);
-  } catch (const std::exception& error) {
-    err << LoadErrorMessage(error) << "\n";
-    return kExitError;
-  }
+  if (!LoadReturn(args[0], declaration, err)) return kExitError;
   bool toOutput = args[1] == "-";
   std::string folder = args[1];
   if (!toOutput && !folder.empty() && folder.back() != '/') folder += '/';

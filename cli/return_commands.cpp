@@ -12,6 +12,16 @@
 
 namespace kvor::cli {
 
+bool LoadReturn(const std::string& file, mTDeclaration& declaration, std::ostream& err) {
+  try {
+    declaration.LoadFromFile(file);
+  } catch (const std::exception& error) {
+    err << LoadErrorMessage(error) << "\n";
+    return false;
+  }
+  return true;
+}
+
 int CommandNew(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
   try {
     mTDeclaration declaration;
@@ -26,12 +36,7 @@ int CommandNew(const std::vector<std::string>& args, std::ostream&, std::ostream
 
 int CommandDump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   mTDeclaration declaration;
-  try {
-    declaration.LoadFromFile(args[0]);
-  } catch (const std::exception& error) {
-    err << LoadErrorMessage(error) << "\n";
-    return kExitError;
-  }
+  if (!LoadReturn(args[0], declaration, err)) return kExitError;
   out << DeclarationToJsonText(declaration);
   return kExitOk;
 }

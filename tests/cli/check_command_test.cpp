@@ -3,23 +3,15 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "cli_test_support.h"
 #include "core/model/declaration.h"
 #include "support/test_support.h"
 
 namespace kvor {
 namespace {
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Result RunKvor(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  int status = cli::Run(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using Result = test::CliResult;
+using test::RunKvor;
 
 TEST(CheckCommandTest, NewReturnListsWhatItLacks) {
   test::TempDir dir;

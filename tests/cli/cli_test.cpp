@@ -4,22 +4,14 @@
 
 #include <sstream>
 
+#include "cli_test_support.h"
 #include "support/test_support.h"
 
 namespace kvor {
 namespace {
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Result RunKvor(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  int status = cli::Run(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using Result = test::CliResult;
+using test::RunKvor;
 
 TEST(CliTest, NewThenDump) {
   test::TempDir dir;

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "cli_test_support.h"
 #include "core/common/json_fields.h"
 #include "core/model/declaration.h"
 #include "support/test_support.h"
@@ -11,16 +12,9 @@
 namespace kvor {
 namespace {
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
-
+using Result = test::CliResult;
 Result Compute(const std::string& file) {
-  std::ostringstream out, err;
-  int status = cli::Run({"compute", file}, out, err);
-  return {status, out.str(), err.str()};
+  return test::RunKvor({"compute", file});
 }
 
 TEST(ComputeCommandTest, PrintsEveryMemberOfTheFullReturn) {

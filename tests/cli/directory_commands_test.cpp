@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "cli_test_support.h"
 #include "core/directories/activity_codes.h"
 #include "core/directories/central_bank_rates.h"
 #include "core/directories/currency_rates.h"
@@ -12,17 +13,8 @@
 namespace kvor {
 namespace {
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Result RunKvor(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  int status = cli::Run(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using Result = test::CliResult;
+using test::RunKvor;
 
 const char* kOkvedTable = "okved/okved2_data-20231201-structure-20180402.cp1251.csv";
 

@@ -5,22 +5,16 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "cli_test_support.h"
 #include "core/model/declaration.h"
 #include "support/test_support.h"
 
 namespace kvor {
 namespace {
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
-
+using Result = test::CliResult;
 Result Export(const std::string& file, const std::string& target) {
-  std::ostringstream out, err;
-  int status = cli::Run({"export", file, target}, out, err);
-  return {status, out.str(), err.str()};
+  return test::RunKvor({"export", file, target});
 }
 
 TEST(ExportCommandTest, WritesTheFileAndPrintsItsName) {
