@@ -27,6 +27,7 @@
 using kvor::Date;
 using kvor::mTDeclaration;
 using kvor::mTPersonInformation;
+using kvor::test::CheckAnswers;
 using kvor::test::ScriptedDialogs;
 using kvor::test::WhenModalShows;
 using kvor::ui::TDateField;
@@ -63,36 +64,6 @@ void ValidAddress(mTPersonInformation& p) {
   p.Street = "Тверская";
   p.OKTMO = "45382000";
 }
-
-// Answers the check dialogs of a run one after another: the buttons queued ("Button1"
-// "Исправить", "Button2" "Пропустить", "Button3" "Пропустить все"), then "Пропустить". Keeps
-// every dialog's caption and message.
-class CheckAnswers : public QObject {
- public:
-  explicit CheckAnswers(std::deque<const char*> buttons = {}) : buttons_(std::move(buttons)) {
-    timer_.setInterval(5);
-    connect(&timer_, &QTimer::timeout, this, [this] {
-      QWidget* modal = QApplication::activeModalWidget();
-      if (!modal || !modal->isVisible()) return;
-      auto* message = modal->findChild<QLabel*>(QStringLiteral("lbMessage"));
-      if (!message) return;  // a picker the jump opened: the test answers it itself
-      Messages << modal->windowTitle() + QStringLiteral(": ") + message->text();
-      const char* button = "Button2";
-      if (!buttons_.empty()) {
-        button = buttons_.front();
-        buttons_.pop_front();
-      }
-      kvor::test::ClickButton(modal, button);
-    });
-    timer_.start();
-  }
-
-  QStringList Messages;
-
- private:
-  QTimer timer_;
-  std::deque<const char*> buttons_;
-};
 
 // The messages as the check dialog shows them.
 QStringList Shown(const QStringList& messages) {

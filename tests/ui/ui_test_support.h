@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 #include <QStringList>
@@ -208,6 +209,38 @@ inline void ClickButton(QWidget* dialog, const char* name) {
   QVERIFY2(button, name);
   button->click();
 }
+
+// Answers the check dialogs of a run one after another: the buttons queued ("Button1"
+// "Исправить", "Button2" "Пропустить", "Button3" "Пропустить все"), then `otherwise` every time.
+// Keeps every dialog's caption and message. A modal window without a message (a picker the jump
+// opened) is left to the test.
+class CheckAnswers : public QObject {
+ public:
+  explicit CheckAnswers(std::deque<const char*> buttons = {}, const char* otherwise = "Button2")
+      : buttons_(std::move(buttons)) {
+    timer_.setInterval(5);
+    connect(&timer_, &QTimer::timeout, this, [this, otherwise] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!modal || !modal->isVisible()) return;
+      auto* message = modal->findChild<QLabel*>(QStringLiteral("lbMessage"));
+      if (!message) return;
+      Messages << modal->windowTitle() + QStringLiteral(": ") + message->text();
+      const char* button = otherwise;
+      if (!buttons_.empty()) {
+        button = buttons_.front();
+        buttons_.pop_front();
+      }
+      ClickButton(modal, button);
+    });
+    timer_.start();
+  }
+
+  QStringList Messages;
+
+ private:
+  QTimer timer_;
+  std::deque<const char*> buttons_;
+};
 
 inline QString FixturePath(const QString& relative) {
   return QStringLiteral(KVOR_FIXTURES_DIR "/") + relative;
