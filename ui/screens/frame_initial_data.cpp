@@ -18,6 +18,7 @@
 #include "ui/controls/up_down.h"
 #include "ui/dialogs/check_error.h"
 #include "ui/dialogs/input_inspection_number.h"
+#include "ui/screens/screen_parts.h"
 #include "ui/shell/form_main.h"
 
 namespace kvor::ui {
@@ -25,23 +26,6 @@ namespace kvor::ui {
 const QString TfrInitialData::kTitle = QStringLiteral("Задание условий");
 
 namespace {
-
-// Group box captions carry two leading blanks.
-QGroupBox* Group(const char* name, const QString& caption, QWidget* parent) {
-  auto* box = new QGroupBox(QStringLiteral("  ") + caption, parent);
-  box->setObjectName(QLatin1String(name));
-  return box;
-}
-
-template <class Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QLatin1String(name));
-  return widget;
-}
-
-bool Blank(const QString& text) {
-  return Trim(text.toStdString()).empty();
-}
 
 // A field's value for the return: stored only while the field is in use and not empty.
 std::string InUse(const TMaskedEdit* field, const QWidget* screen) {
@@ -60,7 +44,7 @@ TfrInitialData::TfrInitialData(QWidget* owner, TFormMain& main)
 
 void TfrInitialData::CreateControls() {
   // Form type.
-  gb34 = Group("gb34", QStringLiteral("Тип декларации"), this);
+  gb34 = Group("gb34", QStringLiteral("  Тип декларации"), this);
   rbSimple = Named(new QRadioButton(QStringLiteral("3-НДФЛ"), gb34), "rbSimple");
   rbNeRez = Named(new QRadioButton(QStringLiteral("3-НДФЛ нерезидента"), gb34), "rbNeRez");
   rb4ndfl = Named(new QRadioButton(QStringLiteral("4-НДФЛ"), gb34), "rb4ndfl");
@@ -75,7 +59,7 @@ void TfrInitialData::CreateControls() {
   formLayout->addStretch();
 
   // Inspection and correction number.
-  gbInspectionNumber = Group("gbInspectionNumber", QStringLiteral("Общая информация"), this);
+  gbInspectionNumber = Group("gbInspectionNumber", QStringLiteral("  Общая информация"), this);
   lbInspection =
       Named(new QLabel(QStringLiteral("Номер инспекции"), gbInspectionNumber), "lbInspection");
   meInspection =
@@ -110,7 +94,7 @@ void TfrInitialData::CreateControls() {
   generalLayout->setColumnStretch(1, 1);
 
   // Taxpayer category.
-  gbPersKind = Group("gbPersKind", QStringLiteral("Признак налогоплательщика"), this);
+  gbPersKind = Group("gbPersKind", QStringLiteral("  Признак налогоплательщика"), this);
   rbPredp = Named(new QRadioButton(QStringLiteral("Индивидуальный предприниматель"), gbPersKind),
                   "rbPredp");
   rbFermer = Named(new QRadioButton(QStringLiteral("Глава фермерского хозяйства"), gbPersKind),
@@ -133,7 +117,7 @@ void TfrInitialData::CreateControls() {
   kindLayout->addStretch();
 
   // Groups of income.
-  gbIncome = Group("gbIncome", QStringLiteral("Имеются доходы"), this);
+  gbIncome = Group("gbIncome", QStringLiteral("  Имеются доходы"), this);
   chbIncomeInquiry =
       Named(new QCheckBox(QStringLiteral("Учитываемые \"справками о доходах физического лица\", "
                                          "доходы по договорам"),
@@ -182,7 +166,7 @@ void TfrInitialData::CreateControls() {
   incomeLayout->addStretch();
 
   // Who signs.
-  gbGrantigType = Group("gbGrantigType", QStringLiteral("Достоверность подтверждается"), this);
+  gbGrantigType = Group("gbGrantigType", QStringLiteral("  Достоверность подтверждается"), this);
   rbGiveSelf = Named(new QRadioButton(QStringLiteral("Лично"), gbGrantigType), "rbGiveSelf");
   rbGiveTrustFase = Named(new QRadioButton(QStringLiteral("Представителем - ФЛ"), gbGrantigType),
                           "rbGiveTrustFase");

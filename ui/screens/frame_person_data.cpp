@@ -18,6 +18,7 @@
 #include "ui/dialogs/check_error.h"
 #include "ui/dialogs/list_picker.h"
 #include "ui/screens/date_field.h"
+#include "ui/screens/screen_parts.h"
 #include "ui/shell/form_main.h"
 
 namespace kvor::ui {
@@ -27,19 +28,6 @@ const QString TfrPersonData::kTitle = QStringLiteral("Сведения о дек
 namespace {
 
 using Layout = TMaskedDocEdit::TDocumentMaskEnum;
-
-// Group box captions carry leading blanks.
-QGroupBox* Group(const char* name, const QString& caption, QWidget* parent) {
-  auto* box = new QGroupBox(caption, parent);
-  box->setObjectName(QLatin1String(name));
-  return box;
-}
-
-template <class Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QLatin1String(name));
-  return widget;
-}
 
 TMaskedEdit* Edit(const char* name, TMaskedEdit::TEditTypeControl type, uint16_t length,
                   QWidget* parent) {
@@ -71,10 +59,6 @@ QPushButton* PickerButton(const char* name, QWidget* parent) {
 // Width of a field that holds `characters` digits.
 int DigitsWidth(const QWidget* field, int characters) {
   return field->fontMetrics().horizontalAdvance(QString(characters, QLatin1Char('0'))) + 16;
-}
-
-bool Blank(const QString& text) {
-  return Trim(text.toStdString()).empty();
 }
 
 std::string Text(const QLineEdit* field) {
