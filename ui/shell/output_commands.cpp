@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "core/model/declaration.h"
+#include "core/validation/return_check.h"
 #include "ui/dialogs/check_all_error.h"
 #include "ui/shell/form_main.h"
 #include "ui/shell/help_window.h"
@@ -17,8 +18,6 @@
 namespace kvor::ui {
 
 namespace {
-
-constexpr uint16_t kCancelled = 65535;
 
 // Keeps the user from starting another command while the window works for the present one: the
 // menu, the tool bar and the client area are disabled until the end of the scope, whatever its
@@ -81,7 +80,7 @@ uint32_t TFormMain::CheckDoc() {
   TfmCheckAllError dialog(this);
   bool fix = dialog.AskFix(QString::fromStdString(finding->Title),
                            QString::fromStdString(finding->Message));
-  uint16_t field = fix ? finding->Field : kCancelled;
+  uint16_t field = fix ? finding->Field : kCheckCancelled;
   return finding->Section | (static_cast<uint32_t>(field) << 16);
 }
 
@@ -90,7 +89,7 @@ int TFormMain::CheckAndJump() {
   uint32_t result = CheckDoc();
   uint16_t field = static_cast<uint16_t>(result >> 16);
   if (field == 0) return 0;
-  if (field == kCancelled) return 2;
+  if (field == kCheckCancelled) return 2;
   JumpToField(static_cast<uint16_t>(result & 0xFFFF), field);
   return 1;
 }
