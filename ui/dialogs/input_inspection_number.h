@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QDialog>
-#include <QList>
 #include <QString>
 #include <functional>
+#include <vector>
+
+#include "ui/dialogs/list_picker.h"
 
 class QPushButton;
 class QTreeWidget;
@@ -19,34 +20,19 @@ namespace kvor::ui {
 //
 // Confirming without choosing a row returns the code the caller gave, even when the directory
 // does not list it.
-class TfmInputInspectionNumber : public QDialog {
+class TfmInputInspectionNumber : public TListPicker {
   Q_OBJECT
 
  public:
-  struct Row {
-    QString Code;
-    QString Name;
-  };
-
   // `openImport` shows the import window (button "Пролистал весь справочник, …").
-  TfmInputInspectionNumber(const QList<Row>& rows, std::function<void(QWidget*)> openImport,
-                           QWidget* parent = nullptr);
+  TfmInputInspectionNumber(const std::vector<CodeName>& rows,
+                           std::function<void(QWidget*)> openImport, QWidget* parent = nullptr);
 
-  // Remembers `code` as the current result and selects and focuses the first row with exactly
-  // that code; no row is selected when none has it.
-  void SelectCode(const QString& code);
-  const QString& ResultCode() const { return resultCode_; }
-  const QString& ResultName() const { return resultName_; }
-
-  QTreeWidget* lvInspections;
-  QPushButton* bnYes;     // "Да"
-  QPushButton* bnCansel;  // "Нет"
-  QPushButton* Button1;   // to the import window
+  QTreeWidget* lvInspections;  // the list
+  QPushButton* Button1;        // to the import window
 
  private:
   std::function<void(QWidget*)> openImport_;
-  QString resultCode_;
-  QString resultName_;
 };
 
 }  // namespace kvor::ui

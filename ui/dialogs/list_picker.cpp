@@ -12,8 +12,8 @@
 namespace kvor::ui {
 
 TListPicker::TListPicker(const QString& title, const QString& nameColumn,
-                         const std::vector<CodeName>& rows, QWidget* parent)
-    : QDialog(parent) {
+                         const std::vector<CodeName>& rows, QWidget* parent, TNoRowConfirm noRow)
+    : QDialog(parent), noRow_(noRow) {
   setWindowTitle(title);
   resize(560, 420);
 
@@ -43,13 +43,13 @@ TListPicker::TListPicker(const QString& title, const QString& nameColumn,
   bnCansel->setObjectName(QStringLiteral("bnCansel"));
   bnCansel->setAutoDefault(false);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(bnYes);
-  buttons->addWidget(bnCansel);
+  buttonRow_ = new QHBoxLayout;
+  buttonRow_->addStretch();
+  buttonRow_->addWidget(bnYes);
+  buttonRow_->addWidget(bnCansel);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(lvList);
-  layout->addLayout(buttons);
+  layout->addLayout(buttonRow_);
 
   connect(lvList, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
     if (!item) return;
@@ -66,6 +66,7 @@ void TListPicker::SelectCode(const QString& code) {
   lvList->setCurrentItem(nullptr);
   lvList->clearSelection();
   resultCode_ = code;
+  if (noRow_ == TNoRowConfirm::kKeepsGivenCode) resultName_.clear();
   for (int i = 0; i < lvList->topLevelItemCount(); ++i) {
     QTreeWidgetItem* item = lvList->topLevelItem(i);
     if (item->text(0) != code) continue;
@@ -78,7 +79,7 @@ void TListPicker::SelectCode(const QString& code) {
 
 void TListPicker::Confirm() {
   QTreeWidgetItem* item = lvList->currentItem();
-  if (item && item->isSelected())
+  if ((item && item->isSelected()) || noRow_ == TNoRowConfirm::kKeepsGivenCode)
     accept();
   else
     reject();

@@ -4,6 +4,7 @@
 #include <QString>
 #include <vector>
 
+class QHBoxLayout;
 class QPushButton;
 class QTreeWidget;
 
@@ -21,13 +22,15 @@ namespace kvor::ui {
 //   if (picker.exec() == QDialog::Accepted) code = picker.ResultNumber();
 //
 // Confirming while no row is selected (the code the picker opened on is not listed and the user
-// chose nothing) counts as "Нет": the caller's field stays as it was.
+// chose nothing) counts as "Нет": the caller's field stays as it was; unless the picker keeps the
+// given code, and then it is the result.
 class TListPicker : public QDialog {
   Q_OBJECT
 
  public:
   // Makes `code` the result and selects and focuses the first row with exactly that code; no row
-  // is selected when none has it, and the remembered name is then left as it was.
+  // is selected when none has it, and the remembered name is then left as it was (cleared when
+  // the picker keeps the given code).
   void SelectCode(const QString& code);
 
   const QString& ResultCode() const { return resultCode_; }
@@ -40,12 +43,19 @@ class TListPicker : public QDialog {
   QPushButton* bnCansel;  // "Нет"
 
  protected:
+  // What confirming with no row selected does.
+  enum class TNoRowConfirm { kCancels, kKeepsGivenCode };
+
   TListPicker(const QString& title, const QString& nameColumn, const std::vector<CodeName>& rows,
-              QWidget* parent);
+              QWidget* parent, TNoRowConfirm noRow = TNoRowConfirm::kCancels);
+
+  // The row of buttons, "Да" and "Нет" at its right end.
+  QHBoxLayout* buttonRow_;
 
  private:
   void Confirm();
 
+  TNoRowConfirm noRow_;
   QString resultCode_;
   QString resultName_;
 };

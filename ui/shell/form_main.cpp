@@ -310,13 +310,9 @@ void TFormMain::LoadDirectories() {
   DirectoryResult<InspectionDirectory> inspections =
       LoadInspectionDirectory(folder + kInspectionFileName);
   if (inspections.Ok()) {
-    QList<TfmInputInspectionNumber::Row> rows;
-    rows.reserve(static_cast<qsizetype>(inspections.Value->Inspections.size()));
-    for (const CodeName& row : inspections.Value->Inspections)
-      rows.append({QString::fromStdString(row.Code), QString::fromStdString(row.Name)});
     std::shared_ptr<TUserDialogs> dialogs = dialogs_;
     inspectionPicker_ = new TfmInputInspectionNumber(
-        rows,
+        inspections.Value->Inspections,
         [dialogs](QWidget* parent) {
           TfmLoadSoun window(dialogs, parent);
           window.exec();
