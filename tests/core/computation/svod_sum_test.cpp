@@ -258,6 +258,21 @@ TEST(Section1Test, DividendRefundThroughTheirPayers) {
   EXPECT_EQ(Section1(d), std::vector{Line(kRefund, "46701000", "2", "800")});
 }
 
+TEST(Section1Test, DividendRefundBeyondTheTaxWithheldGoesToNoLine) {
+  // Only a file can carry a negative taxable amount: 9 % of -10 000 is -900, so 100 + 900 = 1000
+  // is refundable. The payer gets back its 100; the other 900 goes to no line, not even the
+  // taxpayer's own.
+  mTDeclaration d = Resident();
+  mTThirtyPercent& dividend = d.Dividends.emplace_back();
+  dividend.OblSum = M("-10000");
+  dividend.HoldSum = M("100");
+  dividend.SourseOKTMO = "46701000";
+  kTSvodSum sum;
+  EXPECT_TRUE(sum.Run(d));
+  EXPECT_EQ(sum.List4.TaxRefundable, M("1000"));
+  EXPECT_EQ(sum.List6.Lines, std::vector{Line(kRefund, "46701000", "2", "100")});
+}
+
 TEST(Section1Test, NonResident) {
   {
     SCOPED_TRACE("13 % refund to its payer, 30 % and 15 % due on one payment line");
