@@ -233,6 +233,40 @@ TEST(DeclarationFileTest, OpeningAMissingFileCreatesNothing) {
   }
 }
 
+// The damaged files of the command-line tests (tests/fixtures/damaged/make_damaged.py) must fail
+// at their damage, not at some stream a layout change has since added after it.
+TEST(DeclarationFileTest, DamagedFixturesFailAtTheirDamage) {
+  struct Case {
+    const char* fixture;
+    int errorCode;    // -1: a number that does not parse, outside the mEPrivBase family
+    int contextCode;  // the record being loaded
+  } cases[] = {
+      {"bad_magic.kv4", 68, 391},  {"empty.kv4", 25, 0},       {"short_header.kv4", 68, 391},
+      {"truncated.kv4", 300, 371}, {"huge_count.kv4", 300, 0}, {"no_declinfo.kv4", 210, 0},
+      {"bad_number.kv4", -1, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.fixture);
+    mTDeclaration d;
+    try {
+      d.LoadFromFile(test::FixturePath(std::string("damaged/") + c.fixture));
+      ADD_FAILURE() << "loaded";
+    } catch (const mEPrivBase& error) {
+      EXPECT_EQ(error.ErrorCode, c.errorCode) << error.what();
+      EXPECT_EQ(error.ContextCode, c.contextCode);
+    } catch (const EConvertError&) {
+      EXPECT_EQ(c.errorCode, -1);
+    }
+  }
+  // Only the damage keeps the files from loading: the good return they were made from loads.
+  std::string repaired = test::ReadFile(test::FixturePath("damaged/bad_magic.kv4"));
+  repaired[3] = 'G';
+  mTDeclaration good;
+  good.LoadFromBytes(repaired);
+  EXPECT_EQ(good.SignDate.ToText(), "18.12.2014");
+  EXPECT_EQ(good.IncomeFlags, kIncomeInCountry);
+}
+
 TEST(DeclarationFileTest, SaveAndLoadThroughTheDisk) {
   test::TempDir dir;
   mTDeclaration d = NewReturn();
