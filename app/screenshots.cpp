@@ -1,25 +1,38 @@
 // Takes the screenshots shown in the README: the splash, the main window with captions under the
-// tool bar buttons and without, the conditions screen of a 3-NDFL and of a 4-NDFL return, and the
-// taxpayer's pages.
+// tool bar buttons and without, the conditions screen of a 3-NDFL and of a 4-NDFL return with the
+// inspection picker and the import window, and the taxpayer's pages with their pickers. The
+// program folder is a temporary one holding the directory files that lie beside the program and a
+// small inspection directory, so that the inspection is chosen as with a full directory.
 // Run under a display (scripts/screenshots.sh uses Xvfb):
 //   kvor2014_screenshots OUTPUT_FOLDER
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 
+#include "core/directories/inspections.h"
 #include "core/model/declaration.h"
 #include "ui/controls/flash_button.h"
 #include "ui/controls/masked_edit.h"
+#include "ui/dialogs/input_inspection_number.h"
+#include "ui/dialogs/load_soun.h"
 #include "ui/screens/frame_initial_data.h"
 #include "ui/screens/frame_person_data.h"
 #include "ui/shell/form_main.h"
+#include "ui/shell/program_folder.h"
 #include "ui/shell/start_form.h"
+#include "ui/shell/user_dialogs.h"
 
 namespace {
 
@@ -40,6 +53,47 @@ bool Shoot(QWidget& window, const QString& path) {
   return picture.save(path);
 }
 
+// Presses `button`, which opens a modal window; takes that window's picture, then lets `answer`
+// close it (by default it is cancelled).
+bool ShootModal(QAbstractButton* button, const QString& path,
+                const std::function<void(QDialog*)>& answer = {}) {
+  bool ok = false;
+  QTimer::singleShot(0, [&] {
+    auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!modal) return;
+    ok = Shoot(*modal, path);
+    if (answer)
+      answer(modal);
+    else
+      modal->reject();
+  });
+  button->click();
+  return ok;
+}
+
+// The directory files of the program beside this tool, and a few inspections.
+bool PrepareProgramFolder(const QString& folder) {
+  const QDir shipped(QCoreApplication::applicationDirPath());
+  for (const char* name : {"Oksm.xml", "CurrencyRates.xml"})
+    QFile::copy(shipped.filePath(QLatin1String(name)),
+                folder + QLatin1Char('/') + QLatin1String(name));
+  const std::string xml = kvor::InspectionDirectoryToXml(kvor::InspectionDirectory{
+      "00",
+      "01.12.2014",
+      {{"0500", "Управление ФНС России по Республике Дагестан"},
+       {"0506", "Межрайонная инспекция ФНС России № 12 по Республике Дагестан"},
+       {"0507", "Межрайонная инспекция ФНС России № 7 по Республике Дагестан"},
+       {"0521", "Межрайонная инспекция ФНС России № 9 по Республике Дагестан"},
+       {"0571", "Инспекция ФНС России по Ленинскому району г.Махачкалы"},
+       {"0572", "Инспекция ФНС России по Советскому району г.Махачкалы"},
+       {"0573", "Инспекция ФНС России по Кировскому району г.Махачкалы"}}});
+  QFile file(folder + QLatin1Char('/') + QString::fromLatin1(kvor::kInspectionFileName));
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  file.write(xml.data(), static_cast<qint64>(xml.size()));
+  kvor::ui::SetProgramFolder(folder);
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -53,6 +107,8 @@ int main(int argc, char** argv) {
   // The screenshots start from a fresh installation's settings and leave the user's alone.
   QTemporaryDir settings;
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+  QTemporaryDir programFolder;
+  if (!PrepareProgramFolder(programFolder.path())) return 1;
 
   kvor::ui::TfmStart splash;
   splash.move(0, 0);
@@ -74,7 +130,18 @@ int main(int argc, char** argv) {
   // by a representative.
   auto* screen = qobject_cast<kvor::ui::TfrInitialData*>(window.CurrentScreen());
   if (!screen) return 1;
-  screen->meInspection->setText(QStringLiteral("7727"));
+  ok = ShootModal(screen->bnInspection, folder + QStringLiteral("/inspection-picker.png"),
+                  [](QDialog* modal) {
+                    auto* picker = static_cast<kvor::ui::TfmInputInspectionNumber*>(modal);
+                    picker->SelectCode(QStringLiteral("0572"));
+                    picker->bnYes->click();
+                  }) &&
+       ok;
+  {
+    kvor::ui::TfmLoadSoun import(std::make_shared<kvor::ui::TUserDialogs>());
+    import.show();
+    ok = Shoot(import, folder + QStringLiteral("/soun-import.png")) && ok;
+  }
   screen->chbIncomeCurrency->click();
   screen->rbGiveTrustFase->click();
   screen->meFIO->setText(QStringLiteral("Петров Пётр Петрович"));
@@ -116,8 +183,14 @@ int main(int argc, char** argv) {
   auto* personScreen = qobject_cast<kvor::ui::TfrPersonData*>(window.CurrentScreen());
   if (!personScreen) return 1;
   ok = Shoot(window, folder + QStringLiteral("/person-name.png")) && ok;
+  auto* naim = qobject_cast<kvor::ui::TfrPersonNaim*>(personScreen->CurrentPage());
+  if (!naim) return 1;
+  ok = ShootModal(naim->bnDocType, folder + QStringLiteral("/document-type-picker.png")) && ok;
   personScreen->fbPersonAddress->Click();
   ok = Shoot(window, folder + QStringLiteral("/person-address.png")) && ok;
+  auto* address = qobject_cast<kvor::ui::TfrPersonAddress*>(personScreen->CurrentPage());
+  if (!address) return 1;
+  ok = ShootModal(address->bnRegion, folder + QStringLiteral("/region-picker.png")) && ok;
 
   // The name page of a 4-NDFL return: ОКТМО and telephone instead of the birth data, the
   // document and the citizenship.

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Takes the screenshots of the main window in docs/screenshots/ under a virtual X display.
+# Takes the screenshots of docs/screenshots/ (shown in the README) under a virtual X display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

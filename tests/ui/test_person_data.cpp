@@ -1286,6 +1286,36 @@ class TestPersonData : public QObject {
     QCOMPARE(picker.result() == QDialog::Accepted, accepted);
     if (accepted) QCOMPARE(picker.ResultNumber(), result);
   }
+
+  // No name is cut short: the name column is as wide as the longest name (the list scrolls
+  // sideways when the picker is narrower), and it fills the list when the picker is wider.
+  void pickersShowWholeNames_data() {
+    QTest::addColumn<QString>("picker");
+    QTest::addColumn<int>("width");
+    for (const char* picker : {"documents", "regions"})
+      for (int width : {400, 560, 1600})
+        QTest::addRow("%s at %d", picker, width) << picker << width;
+  }
+  void pickersShowWholeNames() {
+    QFETCH(QString, picker);
+    QFETCH(int, width);
+    std::unique_ptr<kvor::ui::TListPicker> shown;
+    if (picker == QLatin1String("documents"))
+      shown = std::make_unique<kvor::ui::TfmDocType>(21);
+    else
+      shown = std::make_unique<kvor::ui::TfmRegionName>(5);
+    shown->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+    shown->resize(width, 420);
+    QCoreApplication::processEvents();
+    QTreeWidget* list = shown->lvList;
+    int longest = 0;
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+      longest = std::max(longest, list->sizeHintForIndex(list->model()->index(row, 1)).width());
+    QVERIFY2(list->columnWidth(1) >= longest,
+             qPrintable(QStringLiteral("%1 < %2").arg(list->columnWidth(1)).arg(longest)));
+    QVERIFY(list->columnWidth(0) + list->columnWidth(1) >= list->viewport()->width());
+  }
 };
 
 QTEST_MAIN(TestPersonData)

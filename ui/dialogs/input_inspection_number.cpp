@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace kvor::ui {
 
@@ -14,7 +15,7 @@ TfmInputInspectionNumber::TfmInputInspectionNumber(const std::vector<CodeName>& 
       lvInspections(lvList),
       openImport_(std::move(openImport)) {
   setObjectName(QStringLiteral("TfmInputInspectionNumber"));
-  resize(640, 480);
+  resize(std::max(width(), 640), 480);
   lvInspections->setObjectName(QStringLiteral("lvInspections"));
   lvInspections->setColumnWidth(0, 60);
 

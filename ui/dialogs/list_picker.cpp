@@ -1,10 +1,14 @@
 #include "ui/dialogs/list_picker.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/directories/directory_files.h"
 #include "core/directories/document_types_regions.h"
@@ -24,7 +28,7 @@ TListPicker::TListPicker(const QString& title, const QString& nameColumn,
   lvList->setUniformRowHeights(true);
   lvList->setAllColumnsShowFocus(true);
   lvList->setSelectionMode(QAbstractItemView::SingleSelection);
-  lvList->header()->setStretchLastSection(true);
+  lvList->header()->setStretchLastSection(false);
   lvList->setColumnWidth(0, 56);
   QList<QTreeWidgetItem*> items;
   items.reserve(static_cast<qsizetype>(rows.size()));
@@ -50,6 +54,8 @@ TListPicker::TListPicker(const QString& title, const QString& nameColumn,
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(lvList);
   layout->addLayout(buttonRow_);
+  FitLongestName();
+  lvList->viewport()->installEventFilter(this);
 
   connect(lvList, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
     if (!item) return;
@@ -59,6 +65,42 @@ TListPicker::TListPicker(const QString& title, const QString& nameColumn,
   connect(lvList, &QTreeWidget::itemDoubleClicked, this, &TListPicker::Confirm);
   connect(bnYes, &QPushButton::clicked, this, &TListPicker::Confirm);
   connect(bnCansel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+int TListPicker::LongestNameWidth() const {
+  int widest = 0;
+  for (int row = 0; row < lvList->topLevelItemCount(); ++row)
+    widest = std::max(widest, lvList->sizeHintForIndex(lvList->model()->index(row, 1)).width());
+  return widest;
+}
+
+void TListPicker::FitLongestName() {
+  // Some document types run past a hundred characters: the picker opens wide enough for the
+  // longest name where the screen allows, and the name column never cuts a name short; where the
+  // list is narrower than that, it scrolls sideways instead.
+  lvList->ensurePolished();
+  nameWidth_ = LongestNameWidth();
+  int margins = 0;
+  if (QLayout* frame = layout()) {
+    const QMargins m = frame->contentsMargins();
+    margins = m.left() + m.right();
+  }
+  const int wanted = margins + 2 * lvList->frameWidth() + lvList->columnWidth(0) + nameWidth_ +
+                     lvList->verticalScrollBar()->sizeHint().width();
+  int widest = wanted;
+  if (QScreen* shown = screen()) widest = shown->availableGeometry().width() * 9 / 10;
+  resize(std::max(width(), std::min(wanted, widest)), height());
+  FitNameColumn();
+}
+
+void TListPicker::FitNameColumn() {
+  lvList->setColumnWidth(
+      1, std::max(nameWidth_, lvList->viewport()->width() - lvList->columnWidth(0)));
+}
+
+bool TListPicker::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == lvList->viewport() && event->type() == QEvent::Resize) FitNameColumn();
+  return QDialog::eventFilter(watched, event);
 }
 
 void TListPicker::SelectCode(const QString& code) {
@@ -95,7 +137,6 @@ TfmDocType::TfmDocType(int currentType, QWidget* parent)
     : TListPicker(QStringLiteral("Справочник видов документов"),
                   QStringLiteral("Наименование документа"), DocumentTypes(), parent) {
   setObjectName(QStringLiteral("TfmDocType"));
-  resize(760, 420);
   SelectCode(QString::fromStdString(PickerTwoDigitCode(currentType)));
 }
 

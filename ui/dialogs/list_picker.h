@@ -53,7 +53,13 @@ class TListPicker : public QDialog {
   QHBoxLayout* buttonRow_;
 
  private:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void Confirm();
+  int LongestNameWidth() const;
+  void FitLongestName();
+  void FitNameColumn();
+
+  int nameWidth_ = 0;
 
   TNoRowConfirm noRow_;
   QString resultCode_;
