@@ -74,9 +74,13 @@ bool ShootModal(QAbstractButton* button, const QString& path,
 // The directory files of the program beside this tool, and a few inspections.
 bool PrepareProgramFolder(const QString& folder) {
   const QDir shipped(QCoreApplication::applicationDirPath());
-  for (const char* name : {"Oksm.xml", "CurrencyRates.xml"})
-    QFile::copy(shipped.filePath(QLatin1String(name)),
-                folder + QLatin1Char('/') + QLatin1String(name));
+  for (const char* name : {"Oksm.xml", "CurrencyRates.xml"}) {
+    if (!QFile::copy(shipped.filePath(QLatin1String(name)),
+                     folder + QLatin1Char('/') + QLatin1String(name))) {
+      std::fprintf(stderr, "%s is missing beside the program\n", name);
+      return false;
+    }
+  }
   const std::string xml = kvor::InspectionDirectoryToXml(kvor::InspectionDirectory{
       "00",
       "01.12.2014",
