@@ -1,5 +1,6 @@
 // A return made in the window alone, from a new return to the exchange file: the conditions, the
-// taxpayer, "Проверить" and "Экспорт в xml", and the file written checked with xmllint.
+// taxpayer, "Проверить" and "Экспорт в xml", and the file written checked with xmllint; and the
+// same return saved and opened again through the real screens.
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -202,6 +203,71 @@ class TestEndToEnd : public QObject {
             text.contains(QStringLiteral("Фамилия=\"Смирнова\"")));
     const Xmllint verdict = Validate(kStructure4, file);
     QVERIFY2(verdict.Status == 0, qPrintable(verdict.Output));
+  }
+
+  // The return made on the real screens is saved, looked through without a change, replaced by
+  // a new one without a question, opened again with every value in its field, and a change to it
+  // is asked about when the window closes.
+  void saveAndOpenThroughTheScreens() {
+    const QString path = output_.filePath(QStringLiteral("smirnova.kv4"));
+    FillConditions("rbSimple");
+    FillName();
+    Shown<TfrPersonData>().fbPersonAddress->Click();
+    auto& address = *qobject_cast<TfrPersonAddress*>(Shown<TfrPersonData>().CurrentPage());
+    WhenShows<kvor::ui::TfmRegionName>([](kvor::ui::TfmRegionName* picker) {
+      Choose(picker->lvList, picker->bnYes, QStringLiteral("77"));
+    });
+    address.bnRegion->click();
+    Type(address.meStreet, QStringLiteral("Мясницкая"));
+    Type(address.meOKATO, QStringLiteral("45383000"));
+    QVERIFY(!Main().Saved());
+    dialogs_->SaveNames.push_back(path);
+    Main().findChild<TFlashButton*>(QStringLiteral("fbSave"))->Click();
+    QCOMPARE(dialogs_->Log, QStringList{QStringLiteral("save")});
+    QCOMPARE(Main().windowTitle(), QStringLiteral("smirnova.kv4 - Квор 2014"));
+    QVERIFY(Main().Saved());
+
+    // Looking through the screens and pages changes nothing.
+    Main().SectionButton(TSection::kInitialData)->Click();
+    Main().SectionButton(TSection::kPersonData)->Click();
+    Shown<TfrPersonData>().fbPersonAddress->Click();
+    Shown<TfrPersonData>().fbPersonNaim->Click();
+    QVERIFY(Main().Saved());
+    dialogs_->Log.clear();
+    Main().findChild<TFlashButton*>(QStringLiteral("fbCreate"))->Click();
+    QCOMPARE(dialogs_->Log, QStringList());
+    QCOMPARE(Main().windowTitle(), QStringLiteral("Без имени - Квор 2014"));
+    QCOMPARE(Shown<TfrInitialData>().meInspection->text(), QString());
+
+    dialogs_->OpenNames.push_back(path);
+    Main().findChild<TFlashButton*>(QStringLiteral("fbOpen"))->Click();
+    QCOMPARE(dialogs_->Log, QStringList{QStringLiteral("open")});
+    QCOMPARE(Main().windowTitle(), QStringLiteral("smirnova.kv4 - Квор 2014"));
+    auto& conditions = Shown<TfrInitialData>();
+    QCOMPARE(conditions.meInspection->text(), QStringLiteral("7701"));
+    QVERIFY(conditions.rbSimple->isChecked());
+    Main().SectionButton(TSection::kPersonData)->Click();
+    auto* opened = qobject_cast<TfrPersonNaim*>(Shown<TfrPersonData>().CurrentPage());
+    QVERIFY(opened);
+    QCOMPARE(opened->meSurName->text(), QStringLiteral("Смирнова"));
+    QCOMPARE(opened->meName->text(), QStringLiteral("Ольга"));
+    QCOMPARE(opened->mePatronymic->text(), QStringLiteral("Ивановна"));
+    QCOMPARE(opened->meINN->text(), QString::fromLatin1(kInn));
+    Shown<TfrPersonData>().fbPersonAddress->Click();
+    QCOMPARE(qobject_cast<TfrPersonAddress*>(Shown<TfrPersonData>().CurrentPage())->meOKATO->text(),
+             QStringLiteral("45383000"));
+    Shown<TfrPersonData>().fbPersonNaim->Click();
+    QVERIFY(Main().Saved());
+
+    dialogs_->Log.clear();
+    opened = qobject_cast<TfrPersonNaim*>(Shown<TfrPersonData>().CurrentPage());
+    QVERIFY(opened);
+    Type(opened->meSurName, QStringLiteral("а"));
+    QVERIFY(!Main().Saved());
+    dialogs_->Answers.push_back(QMessageBox::Cancel);
+    QVERIFY(!Main().close());
+    QCOMPARE(dialogs_->Log,
+             QStringList{QStringLiteral("question: Вы хотите сохранить декларацию?")});
   }
 
   // 3-NDFL without income: the address page too, its region from the picker; the file is read
