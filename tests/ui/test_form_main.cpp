@@ -1,6 +1,8 @@
 // Start-up of the main window: the command line, the settings, the tool bar, the section buttons
 // and the switching of section screens.
 #include <QAction>
+#include <QElapsedTimer>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -10,6 +12,7 @@
 #include "core/storage/errors.h"
 #include "ui/controls/flash_button.h"
 #include "ui/shell/form_main.h"
+#include "ui/shell/start_form.h"
 #include "ui_test_support.h"
 
 using kvor::mTDeclaration;
@@ -76,6 +79,21 @@ class TestFormMain : public QObject {
 
  private slots:
   void init() { settings_.Clear(); }
+
+  // The splash: a borderless 460 by 104 picture in the middle of the screen that keeps the
+  // start-up waiting for three seconds from its creation.
+  void splashStaysThreeSeconds() {
+    QElapsedTimer clock;
+    clock.start();
+    kvor::ui::TfmStart splash;
+    QCOMPARE(splash.size(), QSize(460, 104));
+    QVERIFY(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(splash.geometry().center(), splash.screen()->geometry().center());
+    QVERIFY(!splash.imgStart->pixmap().isNull());
+    QVERIFY(splash.Waiting());
+    QTRY_VERIFY_WITH_TIMEOUT(!splash.Waiting(), 6000);
+    QVERIFY2(clock.elapsed() >= 2990, qPrintable(QString::number(clock.elapsed())));
+  }
 
   void titleAndMinimumSize() {
     kvor::ui::TFormMain window;
