@@ -92,7 +92,7 @@ class TestFormMain : public QObject {
     QVERIFY(!splash.imgStart->pixmap().isNull());
     QVERIFY(splash.Waiting());
     QTRY_VERIFY_WITH_TIMEOUT(!splash.Waiting(), 6000);
-    QVERIFY2(clock.elapsed() >= 2990, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(clock.elapsed() >= 2995, qPrintable(QString::number(clock.elapsed())));
   }
 
   void titleAndMinimumSize() {

@@ -17,6 +17,7 @@ TfmStart::TfmStart(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::Fra
   imgStart->setPixmap(GlyphPixmap(QStringLiteral("splash"), size()));
   tmStartTimer = new QTimer(this);
   tmStartTimer->setSingleShot(true);
+  tmStartTimer->setTimerType(Qt::PreciseTimer);  // a coarse timer may end up to 5 % early
   tmStartTimer->setInterval(3000);
   tmStartTimer->start();
   if (QScreen* screen = QGuiApplication::primaryScreen())
