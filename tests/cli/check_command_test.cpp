@@ -5,6 +5,7 @@
 #include "cli/cli.h"
 #include "cli_test_support.h"
 #include "core/model/declaration.h"
+#include "support/test_returns.h"
 #include "support/test_support.h"
 
 namespace kvor {
@@ -70,18 +71,7 @@ TEST(CheckCommandTest, CompleteReturnHasNothingToReport) {
   p.RegionCode = 77;
   p.Street = "Тверская";
   p.OKTMO = "45382000";
-  mTThirteenPercent payer;
-  payer.SourseIncomeName = "ООО Ромашка";
-  payer.SourseINN = "1234567894";
-  payer.SourseKPP = "123456789";
-  payer.SourseOKTMO = "45382000";
-  mTSourseIncome salary;
-  salary.IncomeCode = 2000;
-  salary.IncomeSum = Money::Roubles(30000);
-  payer.AddIncome(salary);
-  payer.SetMonth(0, Money::Roubles(30000));
-  payer.HoldSum = Money::Roubles(3900);
-  d.Incomes13.push_back(payer);
+  d.Incomes13.push_back(test::SalaryPayer({1}, 30000, 3900));
   d.SaveToFile(dir.File("ok.kv4"));
 
   Result check = RunKvor({"check", dir.File("ok.kv4")});

@@ -7,6 +7,7 @@
 #include "cli_test_support.h"
 #include "core/common/json_fields.h"
 #include "core/model/declaration.h"
+#include "support/test_returns.h"
 #include "support/test_support.h"
 
 namespace kvor {
@@ -54,12 +55,7 @@ TEST(ComputeCommandTest, ErrorsGoToStandardErrorWithStatusTwo) {
   // Amounts beyond what the computation can add up: an error of the run, nothing printed.
   mTDeclaration d;
   d.PrepareNew();
-  for (int i = 0; i < 2; ++i) {
-    mTSourseIncome income;
-    income.IncomeCode = 2000;
-    income.IncomeSum = Money::Roubles(900000000000000);
-    d.Incomes13.emplace_back().AddIncome(income);
-  }
+  test::AddIncomesBeyondAdding(d);
   d.SaveToFile(dir.File("huge.kv4"));
   r = Compute(dir.File("huge.kv4"));
   EXPECT_EQ(r.status, cli::kExitError);

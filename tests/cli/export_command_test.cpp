@@ -7,6 +7,7 @@
 #include "cli/cli.h"
 #include "cli_test_support.h"
 #include "core/model/declaration.h"
+#include "support/test_returns.h"
 #include "support/test_support.h"
 
 namespace kvor {
@@ -65,12 +66,7 @@ TEST(ExportCommandTest, ErrorsGoToStandardErrorWithStatusTwo) {
   // A return the computation cannot finish: no file.
   mTDeclaration d;
   d.PrepareNew();
-  for (int i = 0; i < 2; ++i) {
-    mTSourseIncome income;
-    income.IncomeCode = 2000;
-    income.IncomeSum = Money::Roubles(900000000000000);
-    d.Incomes13.emplace_back().AddIncome(income);
-  }
+  test::AddIncomesBeyondAdding(d);
   test::TempDir out;
   d.SaveToFile(dir.File("huge.kv4"));
   r = Export(dir.File("huge.kv4"), out.Path());

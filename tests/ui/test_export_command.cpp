@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "core/model/declaration.h"
+#include "support/test_returns.h"
 #include "ui/shell/form_main.h"
 #include "ui_test_support.h"
 
@@ -77,11 +78,7 @@ class TestExportCommand : public QObject {
   // The computation fails in the check: its message, and the export does not start.
   void checkComputationFails() {
     auto window = Start();
-    kvor::mTSourseIncome huge;
-    huge.IncomeCode = 2000;
-    huge.IncomeSum = kvor::Money::Roubles(900000000000000);
-    for (int i = 0; i < 2; ++i)
-      window->main->Declaration().Incomes13.emplace_back().AddIncome(huge);
+    kvor::test::AddIncomesBeyondAdding(window->main->Declaration());
     QTemporaryDir dir;
     window->dialogs->Folders = {dir.path()};
     window->main->findChild<QAction*>(QStringLiteral("miExport"))->trigger();
@@ -95,11 +92,7 @@ class TestExportCommand : public QObject {
   // The computation fails in the export: its message, then the command's; no file.
   void computationFails() {
     auto window = Start(false);
-    kvor::mTSourseIncome huge;
-    huge.IncomeCode = 2000;
-    huge.IncomeSum = kvor::Money::Roubles(900000000000000);
-    for (int i = 0; i < 2; ++i)
-      window->main->Declaration().Incomes13.emplace_back().AddIncome(huge);
+    kvor::test::AddIncomesBeyondAdding(window->main->Declaration());
     QTemporaryDir dir;
     window->dialogs->Folders = {dir.path()};
     window->main->findChild<QAction*>(QStringLiteral("miExport"))->trigger();

@@ -8,6 +8,7 @@
 #include "core/common/codec.h"
 #include "core/export/export_return.h"
 #include "core/export/export_support.h"
+#include "support/test_returns.h"
 #include "support/test_support.h"
 
 namespace kvor {
@@ -149,12 +150,7 @@ TEST(ExportFileTest, PrintModeWritesNothing) {
 // A return the computation cannot finish: amounts beyond what it can add up.
 mTDeclaration ReturnTheComputationFails() {
   mTDeclaration d = FixtureReturn("export/no_inn.json");
-  for (int i = 0; i < 2; ++i) {
-    mTSourseIncome income;
-    income.IncomeCode = 2000;
-    income.IncomeSum = Money::Roubles(900000000000000);
-    d.Incomes13.emplace_back().AddIncome(income);
-  }
+  test::AddIncomesBeyondAdding(d);
   return d;
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/model/declaration.h"
 #include "core/validation/return_check.h"
+#include "support/test_returns.h"
 
 namespace kvor {
 namespace {
@@ -99,19 +100,8 @@ TEST(CheckDocTest, RefundOnlyReturnNeedsNoOktmo) {
   d.PersonInformation.RegionCode = 77;
   d.PersonInformation.Street = "Тверская";
   d.StandartDeduct.Claimed = 0;
-  mTThirteenPercent payer;
-  payer.SourseIncomeName = "ООО Ромашка";
-  payer.SourseINN = "1234567894";
-  payer.SourseKPP = "123456789";
-  payer.SourseOKTMO = "45382000";
-  mTSourseIncome salary;
-  salary.IncomeCode = 2000;
-  salary.IncomeSum = Money::Roubles(10000);
-  payer.AddIncome(salary);
-  payer.SetMonth(0, Money::Roubles(10000));
   // 13 % of 10 000 is 1 300; 2 000 were withheld.
-  payer.HoldSum = Money::Roubles(2000);
-  d.Incomes13.push_back(payer);
+  d.Incomes13.push_back(test::SalaryPayer({1}, 10000, 2000));
   EXPECT_TRUE(AllReturnFindings(d).empty());
 
   // Withheld less than due: tax to pay, the OKTMO is asked for.

@@ -8,6 +8,7 @@
 
 #include "core/model/declaration.h"
 #include "core/validation/return_check.h"
+#include "support/test_returns.h"
 
 namespace kvor {
 namespace {
@@ -28,26 +29,9 @@ Date Day(int year, int month, int day) {
   return *Date::FromYMD(year, month, day);
 }
 
-mTSourseIncome Salary(uint16_t month, int64_t roubles) {
-  mTSourseIncome income;
-  income.IncomeCode = 2000;
-  income.IncomeSum = Money::Roubles(roubles);
-  income.Month = month;
-  return income;
-}
-
-mTThirteenPercent Employer(std::vector<uint16_t> months) {
-  mTThirteenPercent payer;
-  payer.SourseIncomeName = "ООО Ромашка";
-  payer.SourseINN = "1234567894";
-  payer.SourseKPP = "123456789";
-  payer.SourseOKTMO = "45382000";
-  for (uint16_t month : months) {
-    payer.AddIncome(Salary(month, 30000));
-    payer.SetMonth(month - 1, Money::Roubles(30000));
-  }
-  payer.HoldSum = Money::Roubles(3900 * static_cast<int64_t>(months.size()));
-  return payer;
+// 30 000 a month in each of `months`, 13 % of it withheld.
+mTThirteenPercent Employer(const std::vector<uint16_t>& months) {
+  return test::SalaryPayer(months, 30000, 3900 * static_cast<int64_t>(months.size()));
 }
 
 mTCurrencyIncome ForeignIncome() {
