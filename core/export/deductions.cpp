@@ -61,16 +61,7 @@ void WriteObject(ExchangeElement deduction, const mTConstructionDeductObj& o) {
   object.YearValue(n::ГодНачИспВыч, o.BeginningUsePrivilegeDate)
       .WithKopecks(n::СумРасхФакт, o.CountedCost)
       .WithKopecks(n::СумФактУплПроц, o.CreditInterest);
-  object.Child(n::АдрОбъект)
-      .TextIfNotBlank(n::Индекс, o.PostIndex)
-      .Text(n::КодРегион, PadLeft(o.RegionCode, 2))
-      .TextIfNotBlank(n::Район, o.District)
-      .TextIfNotBlank(n::Город, o.City)
-      .TextIfNotBlank(n::НаселПункт, o.Locality)
-      .TextIfNotBlank(n::Улица, o.Street)
-      .TextIfNotBlank(n::Дом, o.House)
-      .TextIfNotBlank(n::Корпус, o.Building)
-      .TextIfNotBlank(n::Кварт, o.Flat);
+  WriteRussianAddress(object.Child(n::АдрОбъект), o, o.RegionCode);
 }
 
 void WriteNewHousing(ExchangeElement body, const mTDeclaration& d, const kTSvodSum& sum) {

@@ -2,6 +2,7 @@
 
 #include "core/common/codec.h"
 #include "core/common/number_text.h"
+#include "core/export/exchange_body.h"
 #include "core/export/exchange_values.h"
 #include "core/export/xml_names.h"
 
@@ -33,18 +34,6 @@ std::string TakeWord(std::string_view& rest) {
 // A name part that must not be empty is written as a single space.
 std::string_view OrSpace(const std::string& part) {
   return part.empty() ? std::string_view(" ") : std::string_view(part);
-}
-
-void WriteAddress(ExchangeElement address, const mTPersonInformation& p) {
-  address.TextIfNotBlank(n::Индекс, p.PostIndex)
-      .Text(n::КодРегион, PadLeft(std::to_string(p.RegionCode), 2))
-      .TextIfNotBlank(n::Район, p.District)
-      .TextIfNotBlank(n::Город, p.City)
-      .TextIfNotBlank(n::НаселПункт, p.Locality)
-      .TextIfNotBlank(n::Улица, p.Street)
-      .TextIfNotBlank(n::Дом, p.House)
-      .TextIfNotBlank(n::Корпус, p.Building)
-      .TextIfNotBlank(n::Кварт, p.Flat);
 }
 
 void WriteIdentityDocument(ExchangeElement document, const mTPersonInformation& p) {
@@ -101,7 +90,7 @@ void WriteTaxpayer3(ExchangeElement document, const mTDeclaration& d) {
       .TextIfNotBlank(n::Отчество, p.Patronymic);
   ExchangeElement addressKind = taxpayer.Child(n::СвАдрРФ);
   addressKind.Text(n::ПрАдр, p.AddressKind == 0 ? "1" : "2");
-  WriteAddress(addressKind.Child(n::АдрРФ), p);
+  WriteRussianAddress(addressKind.Child(n::АдрРФ), p, std::to_string(p.RegionCode));
   if (!IsBlank(p.INN)) {
     ExchangeElement person = taxpayer.Child(n::СведФЛ1);
     person.Text(n::ИННФЛ, p.INN)
