@@ -63,14 +63,8 @@ TEST(CheckCommandTest, CompleteReturnHasNothingToReport) {
   test::TempDir dir;
   mTDeclaration d;
   d.PrepareNew();
-  d.InspectionNumber = "7701";
-  mTPersonInformation& p = d.PersonInformation;
-  p.SurName = "Иванов";
-  p.Name = "Иван";
-  p.INN = "123456789047";
-  p.RegionCode = 77;
-  p.Street = "Тверская";
-  p.OKTMO = "45382000";
+  test::FillCheckedTaxpayer(d);
+  d.PersonInformation.OKTMO = "45382000";
   d.Incomes13.push_back(test::SalaryPayer({1}, 30000, 3900));
   d.SaveToFile(dir.File("ok.kv4"));
 

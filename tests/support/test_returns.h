@@ -10,6 +10,18 @@
 // can use it as well.
 namespace kvor::test {
 
+// The inspection 7701 and a taxpayer Иванов Иван with a valid ИНН who lives in region 77 on
+// Тверская: what the whole-return check asks of a resident's return with an ИНН, but the ОКТМО.
+inline void FillCheckedTaxpayer(mTDeclaration& d) {
+  d.InspectionNumber = "7701";
+  mTPersonInformation& p = d.PersonInformation;
+  p.SurName = "Иванов";
+  p.Name = "Иван";
+  p.INN = "123456789047";
+  p.RegionCode = 77;
+  p.Street = "Тверская";
+}
+
 // An employer "ООО Ромашка" with a valid ИНН and КПП, in ОКТМО 45382000, that paid a salary (code
 // 2000) of `roubles` in each of `months` (1–12) and withheld `withheld` roubles in all.
 inline mTThirteenPercent SalaryPayer(const std::vector<uint16_t>& months, int64_t roubles,

@@ -51,12 +51,7 @@ TEST(CheckDocTest, StopsAtTheFirstProblemAndAsks) {
        true, 2u | 9u << 16, "Сведения о декларанте: Не указано место рождения"},
       {"a payer without incomes",
        [](mTDeclaration& d) {
-         d.InspectionNumber = "7701";
-         d.PersonInformation.SurName = "Иванов";
-         d.PersonInformation.Name = "Иван";
-         d.PersonInformation.INN = "123456789047";
-         d.PersonInformation.RegionCode = 77;
-         d.PersonInformation.Street = "Тверская";
+         test::FillCheckedTaxpayer(d);
          d.PersonInformation.OKTMO = "45382000";
          d.Incomes13.emplace_back();
          d.Incomes13.emplace_back();
@@ -75,12 +70,7 @@ TEST(CheckDocTest, StopsAtTheFirstProblemAndAsks) {
 
 TEST(CheckDocTest, NothingFoundAsksNothing) {
   mTDeclaration d = NewReturn();
-  d.InspectionNumber = "7701";
-  d.PersonInformation.SurName = "Иванов";
-  d.PersonInformation.Name = "Иван";
-  d.PersonInformation.INN = "123456789047";
-  d.PersonInformation.RegionCode = 77;
-  d.PersonInformation.Street = "Тверская";
+  test::FillCheckedTaxpayer(d);
   d.PersonInformation.OKTMO = "45382000";
   ScriptedReturnAnswerer answerer(true);
   EXPECT_EQ(CheckDoc(d, answerer), 0u);
@@ -93,12 +83,7 @@ TEST(CheckDocTest, NothingFoundAsksNothing) {
 // refund, and then the OKTMO of the place of residence is not needed.
 TEST(CheckDocTest, RefundOnlyReturnNeedsNoOktmo) {
   mTDeclaration d = NewReturn();
-  d.InspectionNumber = "7701";
-  d.PersonInformation.SurName = "Иванов";
-  d.PersonInformation.Name = "Иван";
-  d.PersonInformation.INN = "123456789047";
-  d.PersonInformation.RegionCode = 77;
-  d.PersonInformation.Street = "Тверская";
+  test::FillCheckedTaxpayer(d);
   d.StandartDeduct.Claimed = 0;
   // 13 % of 10 000 is 1 300; 2 000 were withheld.
   d.Incomes13.push_back(test::SalaryPayer({1}, 10000, 2000));

@@ -66,20 +66,15 @@ mTBusinessNew Activity(const char* kind) {
 mTDeclaration CompleteReturn() {
   mTDeclaration d;
   d.PrepareNew();
-  d.InspectionNumber = "7701";
+  test::FillCheckedTaxpayer(d);
   mTPersonInformation& p = d.PersonInformation;
-  p.SurName = "Иванов";
-  p.Name = "Иван";
-  p.INN = "123456789047";
   p.DocTypeCode = 21;
   p.DocSerial = "45 00 123456";
   p.BirthDate = Day(1977, 1, 1);
   p.DocIssueDate = Day(2005, 5, 15);
   p.DocIssuedBy = "ОВД Тверской";
-  p.RegionCode = 77;
   p.PostIndex = "125009";
   p.City = "Москва";
-  p.Street = "Тверская";
   p.OKTMO = "45382000";
   d.Incomes13.push_back(Employer({1, 2, 3}));
   return d;
